@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// One person's data: 14 length-prefixed single-byte texts of fixed capacity, 153 bytes,
+// laid out the same in memory and in the data file.
+struct IdentityRecord {
+    static constexpr int kSize = 153;
+    std::array<std::uint8_t, kSize> bytes {};
+};
+
+enum class RecordField {
+    Name,
+    Step,
+    PromotionDate,
+    Mark,
+    InspectionDate,
+    Appraisal,
+    SeniorityStart,
+    Numen,
+    Gestion1,
+    Gestion2,
+    Poste,
+    Min,
+    Dossier,
+    Letter,
+};
+
+struct FieldLayout {
+    int offset; // of the length byte
+    int capacity; // text bytes after it
+};
+
+FieldLayout LayoutOf(RecordField field);
+
+// The field's text: exactly as many bytes as its length byte says, decoded from Windows-1252.
+QString ReadField(const IdentityRecord& record, RecordField field);
+
+// Stores the text cut to the field's capacity, in Windows-1252, with zeros after it.
+// Numen keeps its letters a to z in capitals. A character Windows-1252 cannot hold is
+// stored as "?", as the Windows controls the format comes from would give it.
+void WriteField(IdentityRecord& record, RecordField field, const QString& text);
