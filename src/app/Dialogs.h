@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QFlags>
+#include <QString>
+
+class QWidget;
+
+enum class DialogKind { Warning, Error, Information, Confirmation, Custom };
+
+// Buttons of a message dialog, always shown in this order.
+enum class DialogButton {
+    Yes = 1 << 0,
+    No = 1 << 1,
+    OK = 1 << 2,
+    Cancel = 1 << 3,
+    Abort = 1 << 4,
+    Retry = 1 << 5,
+    Ignore = 1 << 6,
+    All = 1 << 7,
+    NoToAll = 1 << 8,
+    YesToAll = 1 << 9,
+    Help = 1 << 10,
+};
+Q_DECLARE_FLAGS(DialogButtons, DialogButton)
+Q_DECLARE_OPERATORS_FOR_FLAGS(DialogButtons)
+
+// What closed a dialog. The close box, Alt+F4, or the application ending give Cancel.
+namespace DialogResult {
+constexpr int None = 0;
+constexpr int OK = 1;
+constexpr int Cancel = 2;
+constexpr int Abort = 3;
+constexpr int Retry = 4;
+constexpr int Ignore = 5;
+constexpr int Yes = 6;
+constexpr int No = 7;
+constexpr int All = 8;
+constexpr int NoToAll = 9;
+constexpr int YesToAll = 10;
+} // namespace DialogResult
+
+// A modal message dialog whose focus starts on the button answering `defaultResult`
+// (the first button when none does). x and y, when not -1, place its left and top edges.
+int AskDialog(QWidget *parent, const QString &message, DialogKind kind, DialogButtons buttons, int defaultResult,
+    int helpContext, int x = -1, int y = -1);
+
+// A modal message dialog, centred, its focus on the first button.
+int NoticeDialog(QWidget *parent, const QString &message, DialogKind kind, DialogButtons buttons, int helpContext);
+
+// Asks for a text of at most 255 characters, shown preset and selected. True only on OK,
+// `text` then holding exactly what was typed; otherwise `text` is left as it was.
+bool NameQuery(QWidget *parent, const QString &caption, const QString &prompt, QString &text);

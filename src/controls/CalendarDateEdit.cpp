@@ -1,0 +1,194 @@
+#include "CalendarDateEdit.h"
+
+#include "conventions/DateText.h"
+#include "conventions/Errors.h"
+#include "conventions/LocalClock.h"
+
+#include <QCalendarWidget>
+#include <QKeyEvent>
+#include <QTextCharFormat>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kButtonWidth = 20;
+
+int fieldYearLength()
+{
+    return dateConventions().DatePattern.contains(QStringLiteral("yyyy"), Qt::CaseInsensitive) ? 4 : 2;
+}
+
+std::array<int, 3> partLengths(PartOrder order, int yearLength)
+{
+    if (order == PartOrder::YearMonthDay)
+        return { yearLength, 2, 2 };
+    return { 2, 2, yearLength };
+}
+
+QDate toQDate(DateValue value)
+{
+    const DateParts parts = DecodeDateParts(value);
+    return QDate(parts.year, parts.month, parts.day);
+}
+
+DateValue fromQDate(QDate date)
+{
+    return EncodeDateParts(std::uint16_t(date.year()), std::uint16_t(date.month()), std::uint16_t(date.day())).value_or(0);
+}
+
+DateValue today()
+{
+    return TodaysDate(LocalToday());
+}
+
+} // namespace
+
+CalendarDateEdit::CalendarDateEdit(QWidget *parent)
+    : DigitFieldEdit(partLengths(PartOrderOf(dateConventions().DatePattern), fieldYearLength()), u' ', parent)
+    , m_yearLength(fieldYearLength())
+    , m_yearFirst(PartOrderOf(dateConventions().DatePattern) == PartOrder::YearMonthDay)
+    , m_monthFirst(PartOrderOf(dateConventions().DatePattern) == PartOrder::MonthDayYear)
+    , m_lastText(dateText())
+    , m_button(new QToolButton(this))
+    , m_popup(new QWidget(this, Qt::Popup))
+    , m_calendar(new QCalendarWidget(m_popup))
+{
+    m_button->setObjectName(QStringLiteral("calendarButton"));
+    m_button->setFocusPolicy(Qt::NoFocus);
+    m_button->setArrowType(Qt::DownArrow);
+    m_button->setCursor(Qt::ArrowCursor);
+    m_button->setCheckable(true); // pressed while the calendar is down
+    setTextMargins(0, 0, kButtonWidth, 0);
+    connect(m_button, &QToolButton::clicked, this, &CalendarDateEdit::showCalendar);
+
+    m_calendar->setFirstDayOfWeek(Qt::Monday);
+    m_calendar->setGridVisible(true);
+    QTextCharFormat weekday;
+    weekday.setForeground(palette().color(QPalette::Text));
+    m_calendar->setWeekdayTextFormat(Qt::Saturday, weekday);
+    QTextCharFormat sunday;
+    sunday.setForeground(Qt::red);
+    m_calendar->setWeekdayTextFormat(Qt::Sunday, sunday);
+    auto *layout = new QVBoxLayout(m_popup);
+    layout->setContentsMargins(1, 1, 1, 1);
+    layout->addWidget(m_calendar);
+    connect(m_calendar, &QCalendarWidget::clicked, this, &CalendarDateEdit::chooseCalendarDate);
+    connect(m_calendar, &QCalendarWidget::activated, this, &CalendarDateEdit::chooseCalendarDate);
+    m_calendar->installEventFilter(this);
+    for (QWidget *child : m_calendar->findChildren<QWidget *>())
+        child->installEventFilter(this);
+    m_popup->installEventFilter(this);
+
+    connect(this, &DigitFieldEdit::editedByUser, this, &CalendarDateEdit::reportIfChanged);
+}
+
+void CalendarDateEdit::resizeEvent(QResizeEvent *event)
+{
+    DigitFieldEdit::resizeEvent(event);
+    m_button->setGeometry(width() - kButtonWidth, 0, kButtonWidth, height());
+}
+
+void CalendarDateEdit::setDateText(const QString &text)
+{
+    writeText(text);
+    reportIfChanged();
+}
+
+void CalendarDateEdit::reportIfChanged()
+{
+    const QString text = dateText();
+    if (text == m_lastText)
+        return;
+    m_lastText = text;
+    emit dateTextChanged(text);
+}
+
+std::optional<DateValue> CalendarDateEdit::date() const
+{
+    DateConventions own = dateConventions();
+    own.DatePattern = m_yearFirst ? QStringLiteral("yy/mm/dd") : m_monthFirst ? QStringLiteral("mm/dd/yy") : QStringLiteral("dd/mm/yy");
+    try {
+        return ParseDateText(dateText(), own, int(LocalToday().year()));
+    } catch (const ConversionError &) {
+        return std::nullopt;
+    }
+}
+
+void CalendarDateEdit::setDate(DateValue value)
+{
+    const DateParts parts = DecodeDateParts(value);
+    const auto number = [](int n, int width) { return QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0')).right(width); };
+    const QString day = number(parts.day, 2);
+    const QString month = number(parts.month, 2);
+    const QString year = number(parts.year, m_yearLength);
+    const QChar d = dateConventions().DateDelimiter;
+    setDateText(m_yearFirst ? year + d + month + d + day : m_monthFirst ? month + d + day + d + year : day + d + month + d + year);
+}
+
+void CalendarDateEdit::moveBy(int days)
+{
+    setDate(date().value_or(today()) + days);
+}
+
+void CalendarDateEdit::showCalendar()
+{
+    m_calendar->setSelectedDate(toQDate(date().value_or(today())));
+    m_popup->adjustSize();
+    m_popup->move(mapToGlobal(rect().bottomLeft()));
+    m_button->setChecked(true);
+    m_popup->show();
+    m_calendar->setFocus(Qt::PopupFocusReason);
+}
+
+void CalendarDateEdit::chooseCalendarDate()
+{
+    m_popup->hide();
+    setDate(fromQDate(m_calendar->selectedDate()));
+}
+
+bool CalendarDateEdit::handleOwnKey(QKeyEvent *event)
+{
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->modifiers() & Qt::KeypadModifier) && modifiers == Qt::NoModifier
+        && (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus)) {
+        moveBy(event->key() == Qt::Key_Plus ? 1 : -1);
+        return true;
+    }
+    if (event->key() == Qt::Key_T && !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        setDate(today());
+        return true;
+    }
+    if ((event->key() == Qt::Key_Down && modifiers == Qt::AltModifier) || event->key() == Qt::Key_F4) {
+        showCalendar();
+        return true;
+    }
+    return false;
+}
+
+bool CalendarDateEdit::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_popup && event->type() == QEvent::Hide)
+        m_button->setChecked(false);
+    if (event->type() != QEvent::KeyPress || !m_popup->isVisible())
+        return DigitFieldEdit::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const int months = key->modifiers() & Qt::ControlModifier ? 12 : 1;
+    switch (key->key()) {
+    case Qt::Key_PageUp:
+        m_calendar->setSelectedDate(m_calendar->selectedDate().addMonths(-months));
+        return true;
+    case Qt::Key_PageDown:
+        m_calendar->setSelectedDate(m_calendar->selectedDate().addMonths(months));
+        return true;
+    case Qt::Key_Escape:
+        m_popup->hide();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        chooseCalendarDate();
+        return true;
+    default:
+        return DigitFieldEdit::eventFilter(watched, event);
+    }
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "DigitFieldEdit.h"
+#include "conventions/Calendar.h"
+
+#include <optional>
+
+class QCalendarWidget;
+class QToolButton;
+
+// A date field with a button at its right end that drops down a month calendar. Its
+// part order and year length come from the short date pattern in force when it is created;
+// every position is optional and a blank shows and reads as a space. Keypad + and - move
+// to the next and previous day, T sets today.
+class CalendarDateEdit : public DigitFieldEdit {
+    Q_OBJECT
+    Q_PROPERTY(QString dateText READ dateText WRITE setDateText NOTIFY dateTextChanged)
+public:
+    explicit CalendarDateEdit(QWidget *parent = nullptr);
+
+    // Writes a text fitted part by part; dateTextChanged follows when the text differs.
+    void setDateText(const QString &text);
+    // The date the field names, when it names one.
+    std::optional<DateValue> date() const;
+    // Writes the date in the field's own pattern.
+    void setDate(DateValue date);
+
+    QToolButton *calendarButton() const { return m_button; }
+    // Drops the calendar down, on the field's date or else today.
+    void showCalendar();
+    QCalendarWidget *calendar() const { return m_calendar; }
+
+signals:
+    void dateTextChanged(const QString &text);
+
+protected:
+    bool handleOwnKey(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void reportIfChanged();
+    void moveBy(int days);
+    void chooseCalendarDate();
+
+    int m_yearLength;
+    bool m_yearFirst;
+    bool m_monthFirst;
+    QString m_lastText;
+    QToolButton *m_button;
+    QWidget *m_popup;
+    QCalendarWidget *m_calendar;
+};

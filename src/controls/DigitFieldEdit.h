@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ClickEdit.h"
+
+#include <array>
+
+// A field of three digit parts separated by the date delimiter, typed in overwrite mode:
+// a digit replaces the position under the cursor and the cursor skips the delimiters,
+// the delimiter key jumps past the next delimiter, Delete and Backspace blank positions
+// without moving the others, and any other character is refused with a beep.
+class DigitFieldEdit : public ClickEdit {
+    Q_OBJECT
+public:
+    DigitFieldEdit(std::array<int, 3> partLengths, QChar blankShown, QWidget *parent);
+
+    // The parts joined by the current delimiter, a blank position read as a space.
+    QString dateText() const;
+    // Shows the current date delimiter after the user's settings changed.
+    void refreshDelimiter();
+
+signals:
+    // The user changed the positions (typing, deleting, pasting).
+    void editedByUser();
+
+protected:
+    // Writes a text, fitted part by part; the cursor goes to the start.
+    void writeText(const QString &text);
+    // The positions' characters (digits or spaces) without the delimiters.
+    QString digits() const { return m_digits; }
+    void setDigits(const QString &digits, int cursor);
+
+    void keyPressEvent(QKeyEvent *event) override;
+    // Keys a field handles itself before the common ones; true when it took the key.
+    virtual bool handleOwnKey(QKeyEvent *event);
+
+private:
+    int length() const;
+    int slotAt(int position) const;
+    int digitPositionFrom(int position) const;
+    void typeCharacter(QChar c);
+    bool blankSelection();
+    void deleteForward();
+    void backspace();
+    void jumpPastNextDelimiter();
+    void takeEditedDisplay(const QString &display);
+    void markEdited(int cursor);
+    void show(int cursor);
+
+    std::array<int, 3> m_lengths;
+    QChar m_blankShown;
+    QString m_digits;
+};
