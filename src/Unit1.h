@@ -27,41 +27,41 @@
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget *parent = nullptr);
+    explicit TForm1(QWidget* parent = nullptr);
 
     // Full calculation: promotion dates, then seniority.
-    void Button1Click(QObject *Sender = nullptr);
+    void Button1Click(QObject* Sender = nullptr);
     // A new step: heading, then the calculation, its errors emptying the promotion dates.
-    void RadioGroup1Click(QObject *Sender = nullptr);
+    void RadioGroup1Click(QObject* Sender = nullptr);
     // A new reference date: seniority only.
-    void MaskEdit3Change(QObject *Sender = nullptr);
+    void MaskEdit3Change(QObject* Sender = nullptr);
     void ComputeSeniority();
     void ParcovalPE();
     void ParcovalInstit();
 
     // Records: load at the first activation, select by name, save, delete.
-    void FormActivate(QObject *Sender = nullptr);
-    void ComboBox1Change(QObject *Sender = nullptr);
-    void Button2Click(QObject *Sender = nullptr);
-    void Button3Click(QObject *Sender = nullptr);
+    void FormActivate(QObject* Sender = nullptr);
+    void ComboBox1Change(QObject* Sender = nullptr);
+    void Button2Click(QObject* Sender = nullptr);
+    void Button3Click(QObject* Sender = nullptr);
 
     // Clicks that empty fields, and the mark's decimal key.
-    void MaskEdit1Click(QObject *Sender = nullptr);
-    void MaskEdit2Click(QObject *Sender = nullptr);
-    void MaskEdit4Click(QObject *Sender = nullptr);
-    void Edit4Click(QObject *Sender = nullptr);
-    void Edit5Click(QObject *Sender = nullptr);
-    void Edit4KeyPress(QObject *Sender, QChar &Key);
+    void MaskEdit1Click(QObject* Sender = nullptr);
+    void MaskEdit2Click(QObject* Sender = nullptr);
+    void MaskEdit4Click(QObject* Sender = nullptr);
+    void Edit4Click(QObject* Sender = nullptr);
+    void Edit5Click(QObject* Sender = nullptr);
+    void Edit4KeyPress(QObject* Sender, QChar& Key);
 
-    void FormCloseQuery(QObject *Sender, bool &CanClose);
-    void Lisezmoi1Click(QObject *Sender = nullptr);
+    void FormCloseQuery(QObject* Sender, bool& CanClose);
+    void Lisezmoi1Click(QObject* Sender = nullptr);
 
 protected:
-    bool event(QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void wireEvents();

@@ -1,12 +1,12 @@
 #include "ApplicationTitle.h"
 
-QString &applicationTitle()
+QString& applicationTitle()
 {
     static QString title;
     return title;
 }
 
-QString ApplicationTitleFrom(const QString &executablePath)
+QString ApplicationTitleFrom(const QString& executablePath)
 {
     QString name = executablePath.mid(executablePath.lastIndexOf(u'/') + 1);
     name = name.mid(name.lastIndexOf(u'\\') + 1);

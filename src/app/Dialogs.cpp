@@ -3,8 +3,8 @@
 #include "app/MessageDialog.h"
 #include "app/NameQueryDialog.h"
 
-int AskDialog(QWidget *parent, const QString &message, DialogKind kind, DialogButtons buttons, int defaultResult,
-    int helpContext, int x, int y)
+int AskDialog(QWidget* parent, const QString& message, DialogKind kind, DialogButtons buttons,
+    int defaultResult, int helpContext, int x, int y)
 {
     MessageDialog dialog(parent, message, kind, buttons);
     dialog.setProperty("helpContext", helpContext);
@@ -16,14 +16,15 @@ int AskDialog(QWidget *parent, const QString &message, DialogKind kind, DialogBu
     return dialog.exec();
 }
 
-int NoticeDialog(QWidget *parent, const QString &message, DialogKind kind, DialogButtons buttons, int helpContext)
+int NoticeDialog(QWidget* parent, const QString& message, DialogKind kind, DialogButtons buttons,
+    int helpContext)
 {
     MessageDialog dialog(parent, message, kind, buttons);
     dialog.setProperty("helpContext", helpContext);
     return dialog.exec();
 }
 
-bool NameQuery(QWidget *parent, const QString &caption, const QString &prompt, QString &text)
+bool NameQuery(QWidget* parent, const QString& caption, const QString& prompt, QString& text)
 {
     NameQueryDialog dialog(parent, caption, prompt, text);
     if (dialog.exec() != DialogResult::OK)

@@ -41,12 +41,13 @@ constexpr int YesToAll = 10;
 
 // A modal message dialog whose focus starts on the button answering `defaultResult`
 // (the first button when none does). x and y, when not -1, place its left and top edges.
-int AskDialog(QWidget *parent, const QString &message, DialogKind kind, DialogButtons buttons, int defaultResult,
-    int helpContext, int x = -1, int y = -1);
+int AskDialog(QWidget* parent, const QString& message, DialogKind kind, DialogButtons buttons,
+    int defaultResult, int helpContext, int x = -1, int y = -1);
 
 // A modal message dialog, centred, its focus on the first button.
-int NoticeDialog(QWidget *parent, const QString &message, DialogKind kind, DialogButtons buttons, int helpContext);
+int NoticeDialog(QWidget* parent, const QString& message, DialogKind kind, DialogButtons buttons,
+    int helpContext);
 
 // Asks for a text of at most 255 characters, shown preset and selected. True only on OK,
 // `text` then holding exactly what was typed; otherwise `text` is left as it was.
-bool NameQuery(QWidget *parent, const QString &caption, const QString &prompt, QString &text);
+bool NameQuery(QWidget* parent, const QString& caption, const QString& prompt, QString& text);

@@ -4,18 +4,19 @@
 
 #include <QMessageBox>
 
-QString ErrorReportText(const QString &message)
+QString ErrorReportText(const QString& message)
 {
     if (!message.isEmpty() && message.back() > u'.')
         return message + u'.';
     return message;
 }
 
-void ShowErrorReport(QWidget *window, const QString &message)
+void ShowErrorReport(QWidget* window, const QString& message)
 {
-    if (QWidget *grabber = QWidget::mouseGrabber())
+    if (QWidget* grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
-    QMessageBox box(QMessageBox::Critical, applicationTitle(), ErrorReportText(message), QMessageBox::Ok, window);
+    QMessageBox box(QMessageBox::Critical, applicationTitle(), ErrorReportText(message),
+        QMessageBox::Ok, window);
     box.setObjectName(QStringLiteral("ErrorReport"));
     box.exec();
 }

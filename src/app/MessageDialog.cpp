@@ -14,8 +14,8 @@ namespace {
 
 struct ButtonSpec {
     DialogButton button;
-    const char *name;
-    const char *caption;
+    const char* name;
+    const char* caption;
     int result;
 };
 
@@ -51,7 +51,7 @@ QString captionOf(DialogKind kind)
 }
 
 // The system's standard icon of the kind; none for Custom.
-QIcon iconOf(DialogKind kind, const QStyle *style)
+QIcon iconOf(DialogKind kind, const QStyle* style)
 {
     switch (kind) {
     case DialogKind::Warning:
@@ -68,10 +68,10 @@ QIcon iconOf(DialogKind kind, const QStyle *style)
     return {};
 }
 
-QPushButton *firstShown(const QList<QPushButton *> &buttons, std::initializer_list<int> results)
+QPushButton* firstShown(const QList<QPushButton*>& buttons, std::initializer_list<int> results)
 {
     for (const int result : results) {
-        for (QPushButton *button : buttons) {
+        for (QPushButton* button : buttons) {
             if (button->property("result").toInt() == result)
                 return button;
         }
@@ -83,8 +83,11 @@ constexpr int kIconSize = 32;
 
 } // namespace
 
-MessageDialog::MessageDialog(QWidget *parent, const QString &message, DialogKind kind, DialogButtons buttons)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+MessageDialog::MessageDialog(
+    QWidget* parent, const QString& message, DialogKind kind, DialogButtons buttons)
+    : QDialog(parent,
+        Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+            | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(captionOf(kind));
     setResult(DialogResult::Cancel);
@@ -97,81 +100,84 @@ MessageDialog::MessageDialog(QWidget *parent, const QString &message, DialogKind
     const int buttonSpacing = units.horizontal(4);
 
     const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->geometry();
-    const QRect textBox = fontMetrics().boundingRect(QRect(0, 0, screen.width() / 2, 0),
-        Qt::TextWordWrap | Qt::TextExpandTabs, message);
+    const QRect textBox = fontMetrics().boundingRect(
+        QRect(0, 0, screen.width() / 2, 0), Qt::TextWordWrap | Qt::TextExpandTabs, message);
 
     const QIcon icon = iconOf(kind, style());
     int textLeft = horizontalMargin;
     if (!icon.isNull()) {
-        auto *image = new QLabel(this);
+        auto* image = new QLabel(this);
         image->setObjectName(QStringLiteral("Image"));
         image->setPixmap(icon.pixmap(kIconSize, kIconSize));
         image->setGeometry(horizontalMargin, verticalMargin, kIconSize, kIconSize);
         textLeft += kIconSize + horizontalSpacing;
     }
-    auto *text = new QLabel(message, this);
+    auto* text = new QLabel(message, this);
     text->setObjectName(QStringLiteral("Message"));
     text->setWordWrap(true);
     text->setTextFormat(Qt::PlainText);
     text->setGeometry(textLeft, verticalMargin, textBox.width() + 1, textBox.height());
 
     int buttonWidth = units.horizontal(50);
-    for (const ButtonSpec &spec : kButtonSpecs) {
+    for (const ButtonSpec& spec : kButtonSpecs) {
         if (buttons.testFlag(spec.button))
-            buttonWidth = std::max(buttonWidth, fontMetrics().horizontalAdvance(QString::fromUtf8(spec.caption).remove(u'&')) + 8);
+            buttonWidth = std::max(buttonWidth,
+                fontMetrics().horizontalAdvance(QString::fromUtf8(spec.caption).remove(u'&')) + 8);
     }
     const int iconTextWidth = textLeft - horizontalMargin + textBox.width();
     const int iconTextHeight = std::max(textBox.height(), icon.isNull() ? 0 : kIconSize);
     const int buttonCount = int(std::count_if(std::begin(kButtonSpecs), std::end(kButtonSpecs),
-        [&](const ButtonSpec &spec) { return buttons.testFlag(spec.button); }));
-    const int buttonRowWidth = buttonCount * buttonWidth + std::max(buttonCount - 1, 0) * buttonSpacing;
+        [&](const ButtonSpec& spec) { return buttons.testFlag(spec.button); }));
+    const int buttonRowWidth
+        = buttonCount * buttonWidth + std::max(buttonCount - 1, 0) * buttonSpacing;
     const int clientWidth = std::max(iconTextWidth, buttonRowWidth) + 2 * horizontalMargin;
     const int clientHeight = iconTextHeight + buttonHeight + verticalSpacing + 2 * verticalMargin;
     setFixedSize(clientWidth, clientHeight);
 
     int left = (clientWidth - buttonRowWidth) / 2;
     const int top = iconTextHeight + verticalMargin + verticalSpacing;
-    for (const ButtonSpec &spec : kButtonSpecs) {
+    for (const ButtonSpec& spec : kButtonSpecs) {
         if (!buttons.testFlag(spec.button))
             continue;
-        auto *button = new QPushButton(QString::fromUtf8(spec.caption), this);
+        auto* button = new QPushButton(QString::fromUtf8(spec.caption), this);
         button->setObjectName(QString::fromLatin1(spec.name));
         button->setProperty("result", spec.result);
         button->setAutoDefault(true);
         button->setGeometry(left, top, buttonWidth, buttonHeight);
         left += buttonWidth + buttonSpacing;
         if (spec.button != DialogButton::Help)
-            connect(button, &QPushButton::clicked, this, [this, result = spec.result] { done(result); });
+            connect(button, &QPushButton::clicked, this,
+                [this, result = spec.result] { done(result); });
         m_buttons << button;
     }
-    if (QPushButton *defaultButton = firstShown(m_buttons, { DialogResult::OK, DialogResult::Yes, DialogResult::Retry }))
+    if (QPushButton* defaultButton
+        = firstShown(m_buttons, { DialogResult::OK, DialogResult::Yes, DialogResult::Retry }))
         defaultButton->setDefault(true);
-    m_cancelButton = firstShown(m_buttons, { DialogResult::Cancel, DialogResult::No, DialogResult::OK });
+    m_cancelButton
+        = firstShown(m_buttons, { DialogResult::Cancel, DialogResult::No, DialogResult::OK });
     m_focusButton = m_buttons.value(0);
-    move(screen.x() + screen.width() / 2 - clientWidth / 2, screen.y() + screen.height() / 2 - clientHeight / 2);
+    move(screen.x() + screen.width() / 2 - clientWidth / 2,
+        screen.y() + screen.height() / 2 - clientHeight / 2);
 }
 
-QPushButton *MessageDialog::button(int result) const
-{
-    return firstShown(m_buttons, { result });
-}
+QPushButton* MessageDialog::button(int result) const { return firstShown(m_buttons, { result }); }
 
 void MessageDialog::focusButton(int result)
 {
-    for (QPushButton *button : m_buttons) {
+    for (QPushButton* button : m_buttons) {
         if (button->property("result").toInt() == result)
             m_focusButton = button;
     }
 }
 
-void MessageDialog::showEvent(QShowEvent *event)
+void MessageDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (m_focusButton)
         m_focusButton->setFocus(Qt::OtherFocusReason);
 }
 
-void MessageDialog::keyPressEvent(QKeyEvent *event)
+void MessageDialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         if (m_cancelButton)
@@ -181,7 +187,4 @@ void MessageDialog::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-void MessageDialog::reject()
-{
-    done(DialogResult::Cancel);
-}
+void MessageDialog::reject() { done(DialogResult::Cancel); }

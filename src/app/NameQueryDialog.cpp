@@ -13,8 +13,11 @@ namespace {
 constexpr int kMaximumLength = 255;
 }
 
-NameQueryDialog::NameQueryDialog(QWidget *parent, const QString &caption, const QString &prompt, const QString &text)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+NameQueryDialog::NameQueryDialog(
+    QWidget* parent, const QString& caption, const QString& prompt, const QString& text)
+    : QDialog(parent,
+        Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+            | Qt::WindowCloseButtonHint)
     , m_edit(new QLineEdit(this))
 {
     setWindowTitle(caption);
@@ -22,7 +25,7 @@ NameQueryDialog::NameQueryDialog(QWidget *parent, const QString &caption, const 
     const DialogUnits units(fontMetrics());
     setFixedSize(units.horizontal(180), units.vertical(63));
 
-    auto *label = new QLabel(prompt, this);
+    auto* label = new QLabel(prompt, this);
     label->setObjectName(QStringLiteral("Prompt"));
     label->setTextFormat(Qt::PlainText);
     label->move(units.horizontal(8), units.vertical(8));
@@ -30,15 +33,17 @@ NameQueryDialog::NameQueryDialog(QWidget *parent, const QString &caption, const 
 
     m_edit->setObjectName(QStringLiteral("Edit"));
     m_edit->setMaxLength(kMaximumLength);
-    m_edit->setGeometry(units.horizontal(8), units.vertical(19), units.horizontal(164), m_edit->sizeHint().height());
+    m_edit->setGeometry(units.horizontal(8), units.vertical(19), units.horizontal(164),
+        m_edit->sizeHint().height());
     m_edit->setText(text);
     m_edit->selectAll();
 
-    const auto addButton = [&](const QString &name, const QString &caption, int left, int result) {
-        auto *button = new QPushButton(caption, this);
+    const auto addButton = [&](const QString& name, const QString& caption, int left, int result) {
+        auto* button = new QPushButton(caption, this);
         button->setObjectName(name);
         button->setAutoDefault(true);
-        button->setGeometry(units.horizontal(left), units.vertical(41), units.horizontal(50), units.vertical(14));
+        button->setGeometry(
+            units.horizontal(left), units.vertical(41), units.horizontal(50), units.vertical(14));
         connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
         return button;
     };
@@ -46,16 +51,11 @@ NameQueryDialog::NameQueryDialog(QWidget *parent, const QString &caption, const 
     addButton(QStringLiteral("Cancel"), QStringLiteral("Annuler"), 92, DialogResult::Cancel);
 
     const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->geometry();
-    move(screen.x() + screen.width() / 2 - width() / 2, screen.y() + screen.height() / 2 - height() / 2);
+    move(screen.x() + screen.width() / 2 - width() / 2,
+        screen.y() + screen.height() / 2 - height() / 2);
     m_edit->setFocus(Qt::OtherFocusReason);
 }
 
-QString NameQueryDialog::text() const
-{
-    return m_edit->text();
-}
+QString NameQueryDialog::text() const { return m_edit->text(); }
 
-void NameQueryDialog::reject()
-{
-    done(DialogResult::Cancel);
-}
+void NameQueryDialog::reject() { done(DialogResult::Cancel); }

@@ -8,13 +8,14 @@ class QLineEdit;
 class NameQueryDialog : public QDialog {
     Q_OBJECT
 public:
-    NameQueryDialog(QWidget *parent, const QString &caption, const QString &prompt, const QString &text);
+    NameQueryDialog(
+        QWidget* parent, const QString& caption, const QString& prompt, const QString& text);
     QString text() const;
-    QLineEdit *edit() const { return m_edit; }
+    QLineEdit* edit() const { return m_edit; }
 
 public slots:
     void reject() override;
 
 private:
-    QLineEdit *m_edit;
+    QLineEdit* m_edit;
 };

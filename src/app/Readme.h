@@ -1,4 +1,5 @@
 #pragma once
 
-// Asks the desktop to open "Lisez-moi.pdf" of the current directory; nothing is shown when it cannot.
+// Asks the desktop to open "Lisez-moi.pdf" of the current directory; nothing is shown when it
+// cannot.
 void OpenReadme();

@@ -7,13 +7,13 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-void prepareApplication(QApplication &application)
+void prepareApplication(QApplication& application)
 {
     ReadConventionsFromSystemLocale();
     // Qt's own texts (edit box menus, the calendar) in French like the rest of the program.
-    auto *translator = new QTranslator(&application);
-    if (translator->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
+            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
     applicationTitle() = ApplicationTitleFrom(QApplication::applicationFilePath());
 }

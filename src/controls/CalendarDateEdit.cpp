@@ -16,7 +16,8 @@ constexpr int kButtonWidth = 20;
 
 int fieldYearLength()
 {
-    return dateConventions().DatePattern.contains(QStringLiteral("yyyy"), Qt::CaseInsensitive) ? 4 : 2;
+    return dateConventions().DatePattern.contains(QStringLiteral("yyyy"), Qt::CaseInsensitive) ? 4
+                                                                                               : 2;
 }
 
 std::array<int, 3> partLengths(PartOrder order, int yearLength)
@@ -34,18 +35,18 @@ QDate toQDate(DateValue value)
 
 DateValue fromQDate(QDate date)
 {
-    return EncodeDateParts(std::uint16_t(date.year()), std::uint16_t(date.month()), std::uint16_t(date.day())).value_or(0);
+    return EncodeDateParts(
+        std::uint16_t(date.year()), std::uint16_t(date.month()), std::uint16_t(date.day()))
+        .value_or(0);
 }
 
-DateValue today()
-{
-    return TodaysDate(LocalToday());
-}
+DateValue today() { return TodaysDate(LocalToday()); }
 
 } // namespace
 
-CalendarDateEdit::CalendarDateEdit(QWidget *parent)
-    : DigitFieldEdit(partLengths(PartOrderOf(dateConventions().DatePattern), fieldYearLength()), u' ', parent)
+CalendarDateEdit::CalendarDateEdit(QWidget* parent)
+    : DigitFieldEdit(
+        partLengths(PartOrderOf(dateConventions().DatePattern), fieldYearLength()), u' ', parent)
     , m_yearLength(fieldYearLength())
     , m_yearFirst(PartOrderOf(dateConventions().DatePattern) == PartOrder::YearMonthDay)
     , m_monthFirst(PartOrderOf(dateConventions().DatePattern) == PartOrder::MonthDayYear)
@@ -70,26 +71,26 @@ CalendarDateEdit::CalendarDateEdit(QWidget *parent)
     QTextCharFormat sunday;
     sunday.setForeground(Qt::red);
     m_calendar->setWeekdayTextFormat(Qt::Sunday, sunday);
-    auto *layout = new QVBoxLayout(m_popup);
+    auto* layout = new QVBoxLayout(m_popup);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->addWidget(m_calendar);
     connect(m_calendar, &QCalendarWidget::clicked, this, &CalendarDateEdit::chooseCalendarDate);
     connect(m_calendar, &QCalendarWidget::activated, this, &CalendarDateEdit::chooseCalendarDate);
     m_calendar->installEventFilter(this);
-    for (QWidget *child : m_calendar->findChildren<QWidget *>())
+    for (QWidget* child : m_calendar->findChildren<QWidget*>())
         child->installEventFilter(this);
     m_popup->installEventFilter(this);
 
     connect(this, &DigitFieldEdit::editedByUser, this, &CalendarDateEdit::reportIfChanged);
 }
 
-void CalendarDateEdit::resizeEvent(QResizeEvent *event)
+void CalendarDateEdit::resizeEvent(QResizeEvent* event)
 {
     DigitFieldEdit::resizeEvent(event);
     m_button->setGeometry(width() - kButtonWidth, 0, kButtonWidth, height());
 }
 
-void CalendarDateEdit::setDateText(const QString &text)
+void CalendarDateEdit::setDateText(const QString& text)
 {
     writeText(text);
     reportIfChanged();
@@ -107,10 +108,12 @@ void CalendarDateEdit::reportIfChanged()
 std::optional<DateValue> CalendarDateEdit::date() const
 {
     DateConventions own = dateConventions();
-    own.DatePattern = m_yearFirst ? QStringLiteral("yy/mm/dd") : m_monthFirst ? QStringLiteral("mm/dd/yy") : QStringLiteral("dd/mm/yy");
+    own.DatePattern = m_yearFirst ? QStringLiteral("yy/mm/dd")
+        : m_monthFirst            ? QStringLiteral("mm/dd/yy")
+                                  : QStringLiteral("dd/mm/yy");
     try {
         return ParseDateText(dateText(), own, int(LocalToday().year()));
-    } catch (const ConversionError &) {
+    } catch (const ConversionError&) {
         return std::nullopt;
     }
 }
@@ -118,18 +121,19 @@ std::optional<DateValue> CalendarDateEdit::date() const
 void CalendarDateEdit::setDate(DateValue value)
 {
     const DateParts parts = DecodeDateParts(value);
-    const auto number = [](int n, int width) { return QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0')).right(width); };
+    const auto number = [](int n, int width) {
+        return QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0')).right(width);
+    };
     const QString day = number(parts.day, 2);
     const QString month = number(parts.month, 2);
     const QString year = number(parts.year, m_yearLength);
     const QChar d = dateConventions().DateDelimiter;
-    setDateText(m_yearFirst ? year + d + month + d + day : m_monthFirst ? month + d + day + d + year : day + d + month + d + year);
+    setDateText(m_yearFirst ? year + d + month + d + day
+            : m_monthFirst  ? month + d + day + d + year
+                            : day + d + month + d + year);
 }
 
-void CalendarDateEdit::moveBy(int days)
-{
-    setDate(date().value_or(today()) + days);
-}
+void CalendarDateEdit::moveBy(int days) { setDate(date().value_or(today()) + days); }
 
 void CalendarDateEdit::showCalendar()
 {
@@ -147,7 +151,7 @@ void CalendarDateEdit::chooseCalendarDate()
     setDate(fromQDate(m_calendar->selectedDate()));
 }
 
-bool CalendarDateEdit::handleOwnKey(QKeyEvent *event)
+bool CalendarDateEdit::handleOwnKey(QKeyEvent* event)
 {
     const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if ((event->modifiers() & Qt::KeypadModifier) && modifiers == Qt::NoModifier
@@ -155,24 +159,26 @@ bool CalendarDateEdit::handleOwnKey(QKeyEvent *event)
         moveBy(event->key() == Qt::Key_Plus ? 1 : -1);
         return true;
     }
-    if (event->key() == Qt::Key_T && !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+    if (event->key() == Qt::Key_T
+        && !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         setDate(today());
         return true;
     }
-    if ((event->key() == Qt::Key_Down && modifiers == Qt::AltModifier) || event->key() == Qt::Key_F4) {
+    if ((event->key() == Qt::Key_Down && modifiers == Qt::AltModifier)
+        || event->key() == Qt::Key_F4) {
         showCalendar();
         return true;
     }
     return false;
 }
 
-bool CalendarDateEdit::eventFilter(QObject *watched, QEvent *event)
+bool CalendarDateEdit::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_popup && event->type() == QEvent::Hide)
         m_button->setChecked(false);
     if (event->type() != QEvent::KeyPress || !m_popup->isVisible())
         return DigitFieldEdit::eventFilter(watched, event);
-    const auto *key = static_cast<QKeyEvent *>(event);
+    const auto* key = static_cast<QKeyEvent*>(event);
     const int months = key->modifiers() & Qt::ControlModifier ? 12 : 1;
     switch (key->key()) {
     case Qt::Key_PageUp:

@@ -16,27 +16,27 @@ class CalendarDateEdit : public DigitFieldEdit {
     Q_OBJECT
     Q_PROPERTY(QString dateText READ dateText WRITE setDateText NOTIFY dateTextChanged)
 public:
-    explicit CalendarDateEdit(QWidget *parent = nullptr);
+    explicit CalendarDateEdit(QWidget* parent = nullptr);
 
     // Writes a text fitted part by part; dateTextChanged follows when the text differs.
-    void setDateText(const QString &text);
+    void setDateText(const QString& text);
     // The date the field names, when it names one.
     std::optional<DateValue> date() const;
     // Writes the date in the field's own pattern.
     void setDate(DateValue date);
 
-    QToolButton *calendarButton() const { return m_button; }
+    QToolButton* calendarButton() const { return m_button; }
     // Drops the calendar down, on the field's date or else today.
     void showCalendar();
-    QCalendarWidget *calendar() const { return m_calendar; }
+    QCalendarWidget* calendar() const { return m_calendar; }
 
 signals:
-    void dateTextChanged(const QString &text);
+    void dateTextChanged(const QString& text);
 
 protected:
-    bool handleOwnKey(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    bool handleOwnKey(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void reportIfChanged();
@@ -47,7 +47,7 @@ private:
     bool m_yearFirst;
     bool m_monthFirst;
     QString m_lastText;
-    QToolButton *m_button;
-    QWidget *m_popup;
-    QCalendarWidget *m_calendar;
+    QToolButton* m_button;
+    QWidget* m_popup;
+    QCalendarWidget* m_calendar;
 };

@@ -7,14 +7,14 @@
 class ClickEdit : public QLineEdit {
     Q_OBJECT
 public:
-    explicit ClickEdit(QWidget *parent = nullptr);
+    explicit ClickEdit(QWidget* parent = nullptr);
 
 signals:
     void clicked();
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     bool m_pressed = false;

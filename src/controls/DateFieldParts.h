@@ -14,4 +14,4 @@ struct DateFieldParts {
 // Fits a text written by the program into parts of the given lengths: split at the
 // delimiter, a short part is padded with blanks on its left and a long one keeps its last
 // characters. A text without exactly two delimiters fills the positions from the left.
-DateFieldParts FitDateParts(const QString &text, QChar delimiter, std::array<int, 3> lengths);
+DateFieldParts FitDateParts(const QString& text, QChar delimiter, std::array<int, 3> lengths);

@@ -9,19 +9,13 @@
 
 namespace {
 
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-QChar delimiter()
-{
-    return dateConventions().DateDelimiter;
-}
+QChar delimiter() { return dateConventions().DateDelimiter; }
 
 } // namespace
 
-DigitFieldEdit::DigitFieldEdit(std::array<int, 3> partLengths, QChar blankShown, QWidget *parent)
+DigitFieldEdit::DigitFieldEdit(std::array<int, 3> partLengths, QChar blankShown, QWidget* parent)
     : ClickEdit(parent)
     , m_lengths(partLengths)
     , m_blankShown(blankShown)
@@ -31,21 +25,20 @@ DigitFieldEdit::DigitFieldEdit(std::array<int, 3> partLengths, QChar blankShown,
     setDragEnabled(false);
     setAcceptDrops(false);
     show(0);
-    // Edits that bypass the keys (the context menu, an input method) are read back position by position.
+    // Edits that bypass the keys (the context menu, an input method) are read back position by
+    // position.
     connect(this, &QLineEdit::textEdited, this, &DigitFieldEdit::takeEditedDisplay);
 }
 
-int DigitFieldEdit::length() const
-{
-    return int(m_digits.size()) + 2;
-}
+int DigitFieldEdit::length() const { return int(m_digits.size()) + 2; }
 
 // The digit slot shown at a display position; -1 on a delimiter or past the end.
 int DigitFieldEdit::slotAt(int position) const
 {
     const int firstDelimiter = m_lengths[0];
     const int secondDelimiter = m_lengths[0] + 1 + m_lengths[1];
-    if (position < 0 || position >= length() || position == firstDelimiter || position == secondDelimiter)
+    if (position < 0 || position >= length() || position == firstDelimiter
+        || position == secondDelimiter)
         return -1;
     return position - (position > firstDelimiter) - (position > secondDelimiter);
 }
@@ -59,11 +52,11 @@ int DigitFieldEdit::digitPositionFrom(int position) const
 
 QString DigitFieldEdit::dateText() const
 {
-    return m_digits.left(m_lengths[0]) + delimiter() + m_digits.mid(m_lengths[0], m_lengths[1]) + delimiter()
-        + m_digits.right(m_lengths[2]);
+    return m_digits.left(m_lengths[0]) + delimiter() + m_digits.mid(m_lengths[0], m_lengths[1])
+        + delimiter() + m_digits.right(m_lengths[2]);
 }
 
-void DigitFieldEdit::writeText(const QString &text)
+void DigitFieldEdit::writeText(const QString& text)
 {
     const QString fitted = FitDateParts(text, delimiter(), m_lengths).join();
     QString digits;
@@ -72,16 +65,13 @@ void DigitFieldEdit::writeText(const QString &text)
     setDigits(digits, 0);
 }
 
-void DigitFieldEdit::setDigits(const QString &digits, int cursor)
+void DigitFieldEdit::setDigits(const QString& digits, int cursor)
 {
     m_digits = digits.leftJustified(m_digits.size(), u' ', true);
     show(cursor);
 }
 
-void DigitFieldEdit::refreshDelimiter()
-{
-    show(cursorPosition());
-}
+void DigitFieldEdit::refreshDelimiter() { show(cursorPosition()); }
 
 void DigitFieldEdit::show(int cursor)
 {
@@ -100,12 +90,14 @@ void DigitFieldEdit::markEdited(int cursor)
     emit editedByUser();
 }
 
-void DigitFieldEdit::takeEditedDisplay(const QString &display)
+void DigitFieldEdit::takeEditedDisplay(const QString& display)
 {
     for (int position = 0; position < length(); ++position) {
         const int slot = slotAt(position);
         if (slot >= 0)
-            m_digits[slot] = position < display.size() && isDigit(display[position]) ? display[position] : QChar(u' ');
+            m_digits[slot] = position < display.size() && isDigit(display[position])
+                ? display[position]
+                : QChar(u' ');
     }
     markEdited(std::min(cursorPosition(), length()));
 }
@@ -182,12 +174,9 @@ void DigitFieldEdit::backspace()
     markEdited(position);
 }
 
-bool DigitFieldEdit::handleOwnKey(QKeyEvent *)
-{
-    return false;
-}
+bool DigitFieldEdit::handleOwnKey(QKeyEvent*) { return false; }
 
-void DigitFieldEdit::keyPressEvent(QKeyEvent *event)
+void DigitFieldEdit::keyPressEvent(QKeyEvent* event)
 {
     if (handleOwnKey(event))
         return;

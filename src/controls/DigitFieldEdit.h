@@ -11,7 +11,7 @@
 class DigitFieldEdit : public ClickEdit {
     Q_OBJECT
 public:
-    DigitFieldEdit(std::array<int, 3> partLengths, QChar blankShown, QWidget *parent);
+    DigitFieldEdit(std::array<int, 3> partLengths, QChar blankShown, QWidget* parent);
 
     // The parts joined by the current delimiter, a blank position read as a space.
     QString dateText() const;
@@ -24,14 +24,14 @@ signals:
 
 protected:
     // Writes a text, fitted part by part; the cursor goes to the start.
-    void writeText(const QString &text);
+    void writeText(const QString& text);
     // The positions' characters (digits or spaces) without the delimiters.
     QString digits() const { return m_digits; }
-    void setDigits(const QString &digits, int cursor);
+    void setDigits(const QString& digits, int cursor);
 
-    void keyPressEvent(QKeyEvent *event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // Keys a field handles itself before the common ones; true when it took the key.
-    virtual bool handleOwnKey(QKeyEvent *event);
+    virtual bool handleOwnKey(QKeyEvent* event);
 
 private:
     int length() const;
@@ -42,7 +42,7 @@ private:
     void deleteForward();
     void backspace();
     void jumpPastNextDelimiter();
-    void takeEditedDisplay(const QString &display);
+    void takeEditedDisplay(const QString& display);
     void markEdited(int cursor);
     void show(int cursor);
 

@@ -4,14 +4,14 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-MaskDateEdit::MaskDateEdit(QWidget *parent)
+MaskDateEdit::MaskDateEdit(QWidget* parent)
     : DigitFieldEdit({ 2, 2, 2 }, u'_', parent)
     , m_beforeEdits(digits())
 {
     connect(this, &DigitFieldEdit::editedByUser, this, [this] { m_edited = true; });
 }
 
-void MaskDateEdit::setDateText(const QString &text)
+void MaskDateEdit::setDateText(const QString& text)
 {
     writeText(text);
     m_beforeEdits = digits();
@@ -37,7 +37,7 @@ void MaskDateEdit::validate()
     emit invalidEntry();
 }
 
-bool MaskDateEdit::handleOwnKey(QKeyEvent *event)
+bool MaskDateEdit::handleOwnKey(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
@@ -56,7 +56,7 @@ bool MaskDateEdit::handleOwnKey(QKeyEvent *event)
     }
 }
 
-void MaskDateEdit::focusInEvent(QFocusEvent *event)
+void MaskDateEdit::focusInEvent(QFocusEvent* event)
 {
     // Coming back after a refused entry keeps what Escape would take back.
     if (!m_refocusing)
@@ -64,7 +64,7 @@ void MaskDateEdit::focusInEvent(QFocusEvent *event)
     DigitFieldEdit::focusInEvent(event);
 }
 
-void MaskDateEdit::focusOutEvent(QFocusEvent *event)
+void MaskDateEdit::focusOutEvent(QFocusEvent* event)
 {
     DigitFieldEdit::focusOutEvent(event);
     // Another window taking the focus (a dialog, another program) is not leaving the field.

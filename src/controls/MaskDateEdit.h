@@ -10,10 +10,10 @@ class MaskDateEdit : public DigitFieldEdit {
     Q_OBJECT
     Q_PROPERTY(QString dateText READ dateText WRITE setDateText)
 public:
-    explicit MaskDateEdit(QWidget *parent = nullptr);
+    explicit MaskDateEdit(QWidget* parent = nullptr);
 
     // A text written by the program; the field then counts as not typed into.
-    void setDateText(const QString &text);
+    void setDateText(const QString& text);
     bool isEditedByUser() const { return m_edited; }
 
 signals:
@@ -21,9 +21,9 @@ signals:
     void invalidEntry();
 
 protected:
-    bool handleOwnKey(QKeyEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
+    bool handleOwnKey(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void undoEdits();

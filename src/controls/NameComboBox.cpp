@@ -3,6 +3,7 @@
 #include <QCollator>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -12,13 +13,13 @@ constexpr int kItemHeight = 16;
 class FixedHeightDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         return { QStyledItemDelegate::sizeHint(option, index).width(), kItemHeight };
     }
 };
 
-QCollator &alphabetical()
+QCollator& alphabetical()
 {
     static QCollator collator = [] {
         QCollator french(QLocale(QLocale::French, QLocale::France));
@@ -30,7 +31,7 @@ QCollator &alphabetical()
 
 } // namespace
 
-NameComboBox::NameComboBox(QWidget *parent)
+NameComboBox::NameComboBox(QWidget* parent)
     : QComboBox(parent)
 {
     setEditable(true);
@@ -39,21 +40,23 @@ NameComboBox::NameComboBox(QWidget *parent)
     setDuplicatesEnabled(true);
     setItemDelegate(new FixedHeightDelegate(this));
     lineEdit()->installEventFilter(this);
+    // Becoming editable polished the box before it had a name; style sheets that name it
+    // apply only when it is polished again.
+    connect(this, &QObject::objectNameChanged, this, [this] {
+        for (QWidget* widget : { static_cast<QWidget*>(this), static_cast<QWidget*>(lineEdit()) }) {
+            widget->style()->unpolish(widget);
+            widget->style()->polish(widget);
+        }
+    });
     connect(lineEdit(), &QLineEdit::textEdited, this, &NameComboBox::nameChangedByUser);
     connect(this, &QComboBox::activated, this, &NameComboBox::nameChangedByUser);
 }
 
-QString NameComboBox::nameText() const
-{
-    return lineEdit()->text();
-}
+QString NameComboBox::nameText() const { return lineEdit()->text(); }
 
-void NameComboBox::setNameText(const QString &text)
-{
-    lineEdit()->setText(text);
-}
+void NameComboBox::setNameText(const QString& text) { lineEdit()->setText(text); }
 
-void NameComboBox::addName(const QString &name)
+void NameComboBox::addName(const QString& name)
 {
     const QString text = nameText();
     int position = 0;
@@ -63,7 +66,7 @@ void NameComboBox::addName(const QString &name)
     setNameText(text);
 }
 
-void NameComboBox::removeName(const QString &name)
+void NameComboBox::removeName(const QString& name)
 {
     const QString text = nameText();
     for (int index = 0; index < count(); ++index) {
@@ -83,12 +86,12 @@ QStringList NameComboBox::names() const
     return result;
 }
 
-bool NameComboBox::eventFilter(QObject *watched, QEvent *event)
+bool NameComboBox::eventFilter(QObject* watched, QEvent* event)
 {
     // Enter in an editable combo box selects the entry matching the text without regard to
     // case, and shows that entry's spelling: "martin" would become "Martin".
     if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
+        const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
             return true;
     }

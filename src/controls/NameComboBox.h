@@ -9,15 +9,15 @@
 class NameComboBox : public QComboBox {
     Q_OBJECT
 public:
-    explicit NameComboBox(QWidget *parent = nullptr);
+    explicit NameComboBox(QWidget* parent = nullptr);
 
     QString nameText() const;
-    void setNameText(const QString &text);
+    void setNameText(const QString& text);
 
     // Inserted at its alphabetical place; the text stays as it is.
-    void addName(const QString &name);
+    void addName(const QString& name);
     // Removes the first entry exactly equal to the name; the text stays as it is.
-    void removeName(const QString &name);
+    void removeName(const QString& name);
     QStringList names() const;
 
 signals:
@@ -25,5 +25,5 @@ signals:
     void nameChangedByUser();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
-RadioGroup::RadioGroup(QWidget *parent)
+RadioGroup::RadioGroup(QWidget* parent)
     : QGroupBox(parent)
 {
-    auto *layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 2, 8, 2);
     layout->setSpacing(0);
 }
@@ -16,26 +16,27 @@ RadioGroup::RadioGroup(QWidget *parent)
 QStringList RadioGroup::items() const
 {
     QStringList texts;
-    for (const QRadioButton *button : m_buttons)
+    for (const QRadioButton* button : m_buttons)
         texts << button->text();
     return texts;
 }
 
-void RadioGroup::setItems(const QStringList &items)
+void RadioGroup::setItems(const QStringList& items)
 {
     qDeleteAll(m_buttons);
     m_buttons.clear();
     m_itemIndex = -1;
-    for (const QString &text : items) {
-        auto *button = new QRadioButton(text, this);
+    for (const QString& text : items) {
+        auto* button = new QRadioButton(text, this);
         const int index = int(m_buttons.size());
-        connect(button, &QRadioButton::toggled, this, [this, index](bool checked) { buttonToggled(index, checked); });
+        connect(button, &QRadioButton::toggled, this,
+            [this, index](bool checked) { buttonToggled(index, checked); });
         layout()->addWidget(button);
         m_buttons << button;
     }
 }
 
-QRadioButton *RadioGroup::button(int index) const
+QRadioButton* RadioGroup::button(int index) const
 {
     return index >= 0 && index < m_buttons.size() ? m_buttons[index] : nullptr;
 }
@@ -55,7 +56,7 @@ void RadioGroup::showIndex(int index)
         return;
     }
     // Exclusive radio buttons never uncheck themselves: lift the rule for a moment.
-    QRadioButton *checked = button(m_itemIndex);
+    QRadioButton* checked = button(m_itemIndex);
     checked->setAutoExclusive(false);
     checked->setChecked(false);
     checked->setAutoExclusive(true);
@@ -67,8 +68,10 @@ void RadioGroup::buttonToggled(int index, bool checked)
         m_itemIndex = index;
         emit itemIndexChanged(index);
     } else if (index == m_itemIndex) {
-        // Unchecked with no other checked in its place (a newly checked one is already checked here).
-        if (std::none_of(m_buttons.begin(), m_buttons.end(), [](const QRadioButton *b) { return b->isChecked(); })) {
+        // Unchecked with no other checked in its place (a newly checked one is already checked
+        // here).
+        if (std::none_of(m_buttons.begin(), m_buttons.end(),
+                [](const QRadioButton* b) { return b->isChecked(); })) {
             m_itemIndex = -1;
             emit itemIndexChanged(-1);
         }

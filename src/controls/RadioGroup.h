@@ -11,16 +11,17 @@ class RadioGroup : public QGroupBox {
     Q_PROPERTY(QStringList items READ items WRITE setItems)
     Q_PROPERTY(int itemIndex READ itemIndex WRITE setItemIndex NOTIFY itemIndexChanged)
 public:
-    explicit RadioGroup(QWidget *parent = nullptr);
+    explicit RadioGroup(QWidget* parent = nullptr);
 
     QStringList items() const;
-    void setItems(const QStringList &items);
+    void setItems(const QStringList& items);
 
     int itemIndex() const { return m_itemIndex; }
-    // Clamped to -1..count-1. A different index notifies before this returns; the same one does nothing.
+    // Clamped to -1..count-1. A different index notifies before this returns; the same one does
+    // nothing.
     void setItemIndex(int index);
 
-    QRadioButton *button(int index) const;
+    QRadioButton* button(int index) const;
 
 signals:
     // The checked item changed, by the user or by the program.
@@ -30,6 +31,6 @@ private:
     void buttonToggled(int index, bool checked);
     void showIndex(int index);
 
-    QList<QRadioButton *> m_buttons;
+    QList<QRadioButton*> m_buttons;
     int m_itemIndex = -1;
 };

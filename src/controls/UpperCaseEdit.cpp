@@ -7,7 +7,7 @@ namespace {
 class UpperCaseValidator : public QValidator {
 public:
     using QValidator::QValidator;
-    State validate(QString &input, int &) const override
+    State validate(QString& input, int&) const override
     {
         input = input.toUpper();
         return Acceptable;
@@ -16,7 +16,7 @@ public:
 
 } // namespace
 
-UpperCaseEdit::UpperCaseEdit(QWidget *parent)
+UpperCaseEdit::UpperCaseEdit(QWidget* parent)
     : QLineEdit(parent)
 {
     setValidator(new UpperCaseValidator(this));

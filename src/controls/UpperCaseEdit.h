@@ -6,5 +6,5 @@
 class UpperCaseEdit : public QLineEdit {
     Q_OBJECT
 public:
-    explicit UpperCaseEdit(QWidget *parent = nullptr);
+    explicit UpperCaseEdit(QWidget* parent = nullptr);
 };
