@@ -3,10 +3,18 @@
 #include "app/Dialogs.h"
 #include "app/ErrorReport.h"
 #include "app/Readme.h"
+#include "conventions/DateText.h"
+#include "conventions/LocalClock.h"
 #include "conventions/LocaleConventions.h"
+#include "conventions/NumberText.h"
+#include "progression/Promotion.h"
+#include "progression/Seniority.h"
+#include "records/DataFile.h"
+#include "records/RecordFields.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
 
@@ -14,6 +22,24 @@ namespace {
 
 // The outer size of the window, frame and title bar included, where the window manager allows.
 constexpr QSize kOuterSize(636, 540);
+
+constexpr int kNameCapacity = 20;
+
+DateValue parseDate(const QString& text)
+{
+    return ParseDateText(text, dateConventions(), int(LocalToday().year()));
+}
+
+QString formatDate(DateValue value) { return FormatDateText(value, dateConventions()); }
+
+QString today() { return formatDate(TodaysDate(LocalToday())); }
+
+// Labels size themselves to their text, growing to the right.
+void setCaption(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->resize(std::max(label->sizeHint().width(), label->width()), label->height());
+}
 
 } // namespace
 
@@ -83,10 +109,260 @@ void TForm1::fitOuterSizeAndCentre()
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ui.Edit4 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->text().size() == 1) {
+            QChar typed = key->text().front();
+            RunGuarded(this, [&] { Edit4KeyPress(ui.Edit4, typed); });
+            if (typed != key->text().front()) {
+                QKeyEvent replaced(
+                    QEvent::KeyPress, Qt::Key_unknown, key->modifiers(), QString(typed));
+                QCoreApplication::sendEvent(ui.Edit4, &replaced);
+                return true;
+            }
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::FormActivate(QObject*) { }
+// The program's own changes of the step and of the reference date run their handlers
+// directly, so that an error travels back to the handler that made the change.
+void TForm1::setStepIndex(int index)
+{
+    const int before = ui.RadioGroup1->itemIndex();
+    {
+        const QSignalBlocker quiet(ui.RadioGroup1);
+        ui.RadioGroup1->setItemIndex(index);
+    }
+    if (ui.RadioGroup1->itemIndex() != before)
+        RadioGroup1Click(nullptr);
+}
+
+void TForm1::setReferenceDate(const QString& text)
+{
+    const QString before = ui.MaskEdit3->dateText();
+    {
+        const QSignalBlocker quiet(ui.MaskEdit3);
+        ui.MaskEdit3->setDateText(text);
+    }
+    if (ui.MaskEdit3->dateText() != before)
+        MaskEdit3Change(nullptr);
+}
+
+QString TForm1::controlText(const char* name) const
+{
+    const auto* widget = findChild<const QWidget*>(QString::fromLatin1(name));
+    if (const auto* date = qobject_cast<const MaskDateEdit*>(widget))
+        return date->dateText();
+    return qobject_cast<const QLineEdit*>(widget)->text();
+}
+
+void TForm1::setControlText(const char* name, const QString& text)
+{
+    auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
+    if (auto* date = qobject_cast<MaskDateEdit*>(widget))
+        date->setDateText(text);
+    else
+        qobject_cast<QLineEdit*>(widget)->setText(text);
+}
+
+void TForm1::fillTextFields(const IdentityRecord& record)
+{
+    for (const FieldControl& binding : kFieldControls)
+        setControlText(binding.control, ReadField(record, binding.field));
+}
+
+void TForm1::takeFields(IdentityRecord& record) const
+{
+    TakeFields(record, ui.RadioGroup1->itemIndex(),
+        [this](const char* name) { return controlText(name); });
+}
+
+void TForm1::Button1Click(QObject*)
+{
+    const bool professeur = ui.RadioButton1->isChecked();
+    professeur ? ParcovalPE() : ParcovalInstit();
+    const RhythmCaptions captions
+        = RhythmCaptionsOf(professeur ? Corps::ProfesseurDesEcoles : Corps::Instituteur);
+    setCaption(ui.Label3, captions.fast);
+    setCaption(ui.Label4, captions.middle);
+    setCaption(ui.Label2, PromotionHeading(ui.RadioGroup1->itemIndex()));
+    const auto dates
+        = ComputePromotionDates(parseDate(ui.MaskEdit1->dateText()), currentDurations());
+    ui.Edit1->setText(formatDate(dates[0]));
+    ui.Edit2->setText(formatDate(dates[1]));
+    ui.Edit3->setText(formatDate(dates[2]));
+    // From the first calculation on, dates are read and written day, month, two-digit year.
+    dateConventions().YearWindow = 50;
+    dateConventions().DatePattern = QStringLiteral("dd/mm/yy");
+    ComputeSeniority();
+}
+
+void TForm1::ParcovalPE()
+{
+    SelectDurations(Corps::ProfesseurDesEcoles, ui.RadioGroup1->itemIndex());
+}
+
+void TForm1::ParcovalInstit() { SelectDurations(Corps::Instituteur, ui.RadioGroup1->itemIndex()); }
+
+void TForm1::ComputeSeniority()
+{
+    const DateValue start = parseDate(ui.MaskEdit4->dateText());
+    const DateValue reference = parseDate(ui.MaskEdit3->dateText());
+    const SeniorityTexts texts
+        = FormatSeniority(ComputeSeniorityResult(start, reference), decimalMark());
+    ui.Edit6->setText(texts.years);
+    ui.Edit7->setText(texts.months);
+    ui.Edit8->setText(texts.days);
+    setCaption(ui.Label19, texts.decimalYears);
+}
+
+void TForm1::RadioGroup1Click(QObject*)
+{
+    setCaption(ui.Label2, PromotionHeading(ui.RadioGroup1->itemIndex()));
+    try {
+        Button1Click(nullptr);
+    } catch (const std::exception&) {
+        // A step changed while a date field is incomplete: no dates, and no message.
+        for (int n = 1; n <= 3; ++n)
+            findChild<QLineEdit*>(QStringLiteral("Edit") + FormatInteger(n))->clear();
+    }
+}
+
+void TForm1::MaskEdit3Change(QObject*) { ComputeSeniority(); }
+
+void TForm1::FormActivate(QObject*)
+{
+    decimalMark() = u',';
+    RecordTable& table = recordTable();
+    if (ReadDataFile(table, [this](const QString& name) { ui.ComboBox1->addName(name); })) {
+        ui.ComboBox1->setNameText(ui.ComboBox1->itemText(0));
+        if (const auto number = table.find(ui.ComboBox1->nameText())) {
+            const IdentityRecord record = table.slot(*number);
+            const int stepIndex = StepIndexOf(record);
+            setCaption(ui.Label2, PromotionHeading(stepIndex));
+            fillTextFields(record);
+            setReferenceDate(today());
+            setStepIndex(stepIndex);
+            Button1Click(nullptr);
+        }
+    }
+    setReferenceDate(today());
+}
+
+void TForm1::ComboBox1Change(QObject*)
+{
+    // While a name is being typed, or for a name no record has, nothing changes.
+    const auto number = recordTable().find(ui.ComboBox1->nameText());
+    if (!number)
+        return;
+    const IdentityRecord record = recordTable().slot(*number);
+    const int stepIndex = StepIndexOf(record);
+    setStepIndex(stepIndex);
+    setCaption(ui.Label2, PromotionHeading(stepIndex));
+    fillTextFields(record);
+    Button1Click(nullptr);
+}
+
+void TForm1::Button2Click(QObject*)
+{
+    QString name = ui.ComboBox1->nameText();
+    if (!NameQuery(this, QStringLiteral("Nom d'enregitrement"),
+            QStringLiteral("Saisissez votre nom :"), name)
+        || name.isEmpty()) {
+        NoticeDialog(this, QStringLiteral("Les données n'ont pas été enregistrées !"),
+            DialogKind::Warning, DialogButton::OK, 0);
+        return;
+    }
+    // The list, the text and the stored record all hold the name as stored.
+    name.truncate(kNameCapacity);
+    RecordTable& table = recordTable();
+    if (!ReadDataFile(table)) {
+        WriteField(table.scratch, RecordField::Name, name);
+        takeFields(table.scratch);
+        WriteDataFile(std::span(&table.scratch, 1));
+        table.slot(1) = table.scratch;
+        table.count = 1;
+        ui.ComboBox1->addName(name);
+    } else if (const auto number = table.find(name)) {
+        takeFields(table.slot(*number));
+        RewriteDataFile(table);
+    } else {
+        if (table.count >= RecordTable::kCapacity)
+            throw ParcovalError(QStringLiteral("Impossible d'enregistrer plus de 100 identités."));
+        IdentityRecord& added = table.slot(table.count + 1);
+        WriteField(added, RecordField::Name, name);
+        takeFields(added);
+        ++table.count;
+        try {
+            RewriteDataFile(table);
+        } catch (...) {
+            --table.count; // the table keeps mirroring the file
+            throw;
+        }
+        ui.ComboBox1->addName(name);
+    }
+    // The file is written before the window is refreshed from it.
+    ui.ComboBox1->setNameText(name);
+    ComboBox1Change(nullptr);
+}
+
+void TForm1::Button3Click(QObject*)
+{
+    const int answer
+        = AskDialog(this, QStringLiteral("Êtes-vous sûr de vouloir supprimer cette identité ?"),
+            DialogKind::Warning, DialogButton::Yes | DialogButton::No, DialogResult::No, 0);
+    if (answer != DialogResult::Yes) {
+        NoticeDialog(this, QStringLiteral("L'identité n'a pas été supprimée !"),
+            DialogKind::Information, DialogButton::OK, 0);
+        return;
+    }
+    const QString name = ui.ComboBox1->nameText();
+    const auto number = recordTable().find(name);
+    if (!number)
+        return;
+    // The file changes first; the table and the list follow only once it has.
+    RecordTable remaining = recordTable();
+    std::copy(remaining.records.begin() + *number, remaining.records.begin() + remaining.count,
+        remaining.records.begin() + *number - 1);
+    --remaining.count;
+    if (remaining.count == 0)
+        DeleteDataFile();
+    else
+        RewriteDataFile(remaining);
+    recordTable() = remaining;
+    ui.ComboBox1->removeName(name);
+    ui.ComboBox1->setNameText(QString());
+}
+
+void TForm1::MaskEdit1Click(QObject*)
+{
+    ui.MaskEdit1->setDateText(QString());
+    for (int n = 1; n <= 3; ++n)
+        findChild<QLineEdit*>(QStringLiteral("Edit") + FormatInteger(n))->clear();
+}
+
+void TForm1::MaskEdit2Click(QObject*) { ui.MaskEdit2->setDateText(QString()); }
+
+void TForm1::MaskEdit4Click(QObject*)
+{
+    ui.MaskEdit4->setDateText(QString());
+    ui.Edit6->clear();
+    ui.Edit7->clear();
+    ui.Edit8->clear();
+    setCaption(ui.Label19, QStringLiteral("0"));
+}
+
+void TForm1::Edit4Click(QObject*) { ui.Edit4->clear(); }
+
+void TForm1::Edit5Click(QObject*) { ui.Edit5->clear(); }
+
+void TForm1::Edit4KeyPress(QObject*, QChar& Key)
+{
+    // The mark is written with a decimal comma, even from the keypad.
+    if (Key == u'.')
+        Key = u',';
+}
 
 void TForm1::FormCloseQuery(QObject*, bool& CanClose)
 {
@@ -98,19 +374,3 @@ void TForm1::FormCloseQuery(QObject*, bool& CanClose)
 }
 
 void TForm1::Lisezmoi1Click(QObject*) { OpenReadme(); }
-
-void TForm1::Button1Click(QObject*) { }
-void TForm1::RadioGroup1Click(QObject*) { }
-void TForm1::MaskEdit3Change(QObject*) { }
-void TForm1::ComputeSeniority() { }
-void TForm1::ParcovalPE() { }
-void TForm1::ParcovalInstit() { }
-void TForm1::ComboBox1Change(QObject*) { }
-void TForm1::Button2Click(QObject*) { }
-void TForm1::Button3Click(QObject*) { }
-void TForm1::MaskEdit1Click(QObject*) { }
-void TForm1::MaskEdit2Click(QObject*) { }
-void TForm1::MaskEdit4Click(QObject*) { }
-void TForm1::Edit4Click(QObject*) { }
-void TForm1::Edit5Click(QObject*) { }
-void TForm1::Edit4KeyPress(QObject*, QChar&) { }

@@ -20,6 +20,7 @@
 //   Edit10..15 Gestion 1, 2, Poste, Min., N° Dos., lettre
 //   RadioGroup1 step held (index 0..9)    RadioButton1/2 corps    ComboBox1 record names
 
+#include "records/IdentityRecord.h"
 #include "ui_Unit1.h"
 
 #include <QWidget>
@@ -66,6 +67,12 @@ protected:
 private:
     void wireEvents();
     void fitOuterSizeAndCentre();
+    void setStepIndex(int index);
+    void setReferenceDate(const QString& text);
+    QString controlText(const char* name) const;
+    void setControlText(const char* name, const QString& text);
+    void fillTextFields(const IdentityRecord& record);
+    void takeFields(IdentityRecord& record) const;
 
     Ui::TForm1 ui;
     bool m_activated = false;

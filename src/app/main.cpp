@@ -9,5 +9,7 @@ int main(int argc, char* argv[])
     prepareApplication(application);
     TForm1 form;
     form.show();
+    // Without a window manager (a bare X server) nothing else would make it active.
+    form.activateWindow();
     return application.exec();
 }
