@@ -118,8 +118,11 @@ bool DigitFieldEdit::blankSelection()
 
 void DigitFieldEdit::typeCharacter(QChar c)
 {
+    const int skippedTo = std::exchange(m_skippedTo, -1);
     if (c == delimiter()) {
-        jumpPastNextDelimiter();
+        // Typed just after a digit that already carried the cursor past it, it is that one.
+        if (skippedTo != cursorPosition())
+            jumpPastNextDelimiter();
         return;
     }
     if (!isDigit(c)) {
@@ -134,7 +137,10 @@ void DigitFieldEdit::typeCharacter(QChar c)
         return;
     }
     m_digits[slotAt(position)] = c;
-    markEdited(digitPositionFrom(position + 1));
+    const int next = digitPositionFrom(position + 1);
+    markEdited(next);
+    if (next > position + 1 && next < length())
+        m_skippedTo = next;
 }
 
 void DigitFieldEdit::jumpPastNextDelimiter()
@@ -180,6 +186,9 @@ void DigitFieldEdit::keyPressEvent(QKeyEvent* event)
 {
     if (handleOwnKey(event))
         return;
+    const bool typing = !event->text().isEmpty() && event->text().front().isPrint();
+    if (!typing && !event->matches(QKeySequence::Paste))
+        m_skippedTo = -1;
     if (event->matches(QKeySequence::Paste)) {
         for (const QChar c : QGuiApplication::clipboard()->text())
             typeCharacter(c);

@@ -6,7 +6,8 @@
 
 // A field of three digit parts separated by the date delimiter, typed in overwrite mode:
 // a digit replaces the position under the cursor and the cursor skips the delimiters,
-// the delimiter key jumps past the next delimiter, Delete and Backspace blank positions
+// the delimiter key jumps past the next delimiter (unless a digit just carried the cursor
+// past it, so that "12/05/99" types as written), Delete and Backspace blank positions
 // without moving the others, and any other character is refused with a beep.
 class DigitFieldEdit : public ClickEdit {
     Q_OBJECT
@@ -49,4 +50,6 @@ private:
     std::array<int, 3> m_lengths;
     QChar m_blankShown;
     QString m_digits;
+    // Where typing a digit last carried the cursor past a delimiter; -1 otherwise.
+    int m_skippedTo = -1;
 };
