@@ -52,6 +52,13 @@ TForm1::TForm1(QWidget* parent)
     wireEvents();
 }
 
+TForm1::~TForm1()
+{
+    // The controls go after this object; what they signal while going must reach no handler.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
+
 void TForm1::wireEvents()
 {
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -59,6 +66,41 @@ void TForm1::wireEvents()
         [this](const QPoint& position) { ui.PopupMenu1->popup(mapToGlobal(position)); });
     connect(ui.Lisezmoi1, &QAction::triggered, this,
         Guarded(this, [this] { Lisezmoi1Click(ui.Lisezmoi1); }));
+
+    connect(ui.Button1, &QPushButton::clicked, this,
+        Guarded(this, [this] { Button1Click(ui.Button1); }));
+    // A corps button counts as clicked when it becomes checked; the one unchecked with it does not.
+    for (QRadioButton* corps : { ui.RadioButton1, ui.RadioButton2 }) {
+        connect(corps, &QRadioButton::toggled, this, Guarded(this, [this, corps] {
+            if (corps->isChecked())
+                Button1Click(corps);
+        }));
+    }
+    connect(ui.RadioGroup1, &RadioGroup::itemIndexChanged, this,
+        Guarded(this, [this] { RadioGroup1Click(ui.RadioGroup1); }));
+    connect(ui.MaskEdit3, &CalendarDateEdit::dateTextChanged, this,
+        Guarded(this, [this] { MaskEdit3Change(ui.MaskEdit3); }));
+    connect(ui.ComboBox1, &NameComboBox::nameChangedByUser, this,
+        Guarded(this, [this] { ComboBox1Change(ui.ComboBox1); }));
+    connect(ui.Button2, &QPushButton::clicked, this,
+        Guarded(this, [this] { Button2Click(ui.Button2); }));
+    connect(ui.Button3, &QPushButton::clicked, this,
+        Guarded(this, [this] { Button3Click(ui.Button3); }));
+    connect(ui.MaskEdit1, &ClickEdit::clicked, this,
+        Guarded(this, [this] { MaskEdit1Click(ui.MaskEdit1); }));
+    connect(ui.MaskEdit2, &ClickEdit::clicked, this,
+        Guarded(this, [this] { MaskEdit2Click(ui.MaskEdit2); }));
+    connect(ui.MaskEdit4, &ClickEdit::clicked, this,
+        Guarded(this, [this] { MaskEdit4Click(ui.MaskEdit4); }));
+    connect(ui.Edit4, &ClickEdit::clicked, this, Guarded(this, [this] { Edit4Click(ui.Edit4); }));
+    connect(ui.Edit5, &ClickEdit::clicked, this, Guarded(this, [this] { Edit5Click(ui.Edit5); }));
+    ui.Edit4->installEventFilter(this);
+    for (MaskDateEdit* field : { ui.MaskEdit1, ui.MaskEdit2, ui.MaskEdit4 }) {
+        connect(field, &MaskDateEdit::invalidEntry, this, Guarded(this, [] {
+            throw ParcovalError(QStringLiteral(
+                "Valeur d'entrée incorrecte. Utiliser Echap pour abandonner les modifications"));
+        }));
+    }
 }
 
 bool TForm1::event(QEvent* event)

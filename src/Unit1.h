@@ -29,6 +29,7 @@ class TForm1 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
 
     // Full calculation: promotion dates, then seniority.
     void Button1Click(QObject* Sender = nullptr);

@@ -1,11 +1,13 @@
 #include "Dialogs.h"
 
+#include "app/FocusReturn.h"
 #include "app/MessageDialog.h"
 #include "app/NameQueryDialog.h"
 
 int AskDialog(QWidget* parent, const QString& message, DialogKind kind, DialogButtons buttons,
     int defaultResult, int helpContext, int x, int y)
 {
+    const FocusReturn focusReturn;
     MessageDialog dialog(parent, message, kind, buttons);
     dialog.setProperty("helpContext", helpContext);
     if (x >= 0)
@@ -19,6 +21,7 @@ int AskDialog(QWidget* parent, const QString& message, DialogKind kind, DialogBu
 int NoticeDialog(QWidget* parent, const QString& message, DialogKind kind, DialogButtons buttons,
     int helpContext)
 {
+    const FocusReturn focusReturn;
     MessageDialog dialog(parent, message, kind, buttons);
     dialog.setProperty("helpContext", helpContext);
     return dialog.exec();
@@ -26,6 +29,7 @@ int NoticeDialog(QWidget* parent, const QString& message, DialogKind kind, Dialo
 
 bool NameQuery(QWidget* parent, const QString& caption, const QString& prompt, QString& text)
 {
+    const FocusReturn focusReturn;
     NameQueryDialog dialog(parent, caption, prompt, text);
     if (dialog.exec() != DialogResult::OK)
         return false;

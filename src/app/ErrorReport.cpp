@@ -1,6 +1,7 @@
 #include "ErrorReport.h"
 
 #include "app/ApplicationTitle.h"
+#include "app/FocusReturn.h"
 
 #include <QMessageBox>
 
@@ -13,6 +14,7 @@ QString ErrorReportText(const QString& message)
 
 void ShowErrorReport(QWidget* window, const QString& message)
 {
+    const FocusReturn focusReturn;
     if (QWidget* grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
     QMessageBox box(QMessageBox::Critical, applicationTitle(), ErrorReportText(message),

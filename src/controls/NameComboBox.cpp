@@ -54,7 +54,18 @@ NameComboBox::NameComboBox(QWidget* parent)
 
 QString NameComboBox::nameText() const { return lineEdit()->text(); }
 
-void NameComboBox::setNameText(const QString& text) { lineEdit()->setText(text); }
+void NameComboBox::setNameText(const QString& text)
+{
+    // The entry spelt exactly like the text becomes the current one, so that the arrow keys
+    // move on from it.
+    int current = -1;
+    for (int index = 0; index < count() && current < 0; ++index) {
+        if (itemText(index) == text)
+            current = index;
+    }
+    setCurrentIndex(current);
+    lineEdit()->setText(text);
+}
 
 void NameComboBox::addName(const QString& name)
 {

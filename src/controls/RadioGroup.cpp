@@ -1,5 +1,6 @@
 #include "RadioGroup.h"
 
+#include <QButtonGroup>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -7,10 +8,12 @@
 
 RadioGroup::RadioGroup(QWidget* parent)
     : QGroupBox(parent)
+    , m_group(new QButtonGroup(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 2, 8, 2);
     layout->setSpacing(0);
+    connect(m_group, &QButtonGroup::idToggled, this, &RadioGroup::buttonToggled);
 }
 
 QStringList RadioGroup::items() const
@@ -28,9 +31,7 @@ void RadioGroup::setItems(const QStringList& items)
     m_itemIndex = -1;
     for (const QString& text : items) {
         auto* button = new QRadioButton(text, this);
-        const int index = int(m_buttons.size());
-        connect(button, &QRadioButton::toggled, this,
-            [this, index](bool checked) { buttonToggled(index, checked); });
+        m_group->addButton(button, int(m_buttons.size()));
         layout()->addWidget(button);
         m_buttons << button;
     }
@@ -46,20 +47,14 @@ void RadioGroup::setItemIndex(int index)
     index = std::clamp(index, -1, int(m_buttons.size()) - 1);
     if (index == m_itemIndex)
         return;
-    showIndex(index);
-}
-
-void RadioGroup::showIndex(int index)
-{
     if (index >= 0) {
         m_buttons[index]->setChecked(true); // notifies through buttonToggled
         return;
     }
-    // Exclusive radio buttons never uncheck themselves: lift the rule for a moment.
-    QRadioButton* checked = button(m_itemIndex);
-    checked->setAutoExclusive(false);
-    checked->setChecked(false);
-    checked->setAutoExclusive(true);
+    // An exclusive group never unchecks its last button: lift the rule for a moment.
+    m_group->setExclusive(false);
+    m_buttons[m_itemIndex]->setChecked(false);
+    m_group->setExclusive(true);
 }
 
 void RadioGroup::buttonToggled(int index, bool checked)
@@ -67,13 +62,10 @@ void RadioGroup::buttonToggled(int index, bool checked)
     if (checked) {
         m_itemIndex = index;
         emit itemIndexChanged(index);
-    } else if (index == m_itemIndex) {
+    } else if (index == m_itemIndex && !m_group->checkedButton()) {
         // Unchecked with no other checked in its place (a newly checked one is already checked
         // here).
-        if (std::none_of(m_buttons.begin(), m_buttons.end(),
-                [](const QRadioButton* b) { return b->isChecked(); })) {
-            m_itemIndex = -1;
-            emit itemIndexChanged(-1);
-        }
+        m_itemIndex = -1;
+        emit itemIndexChanged(-1);
     }
 }

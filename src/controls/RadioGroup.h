@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+class QButtonGroup;
 class QRadioButton;
 
 // A framed column of radio buttons with at most one checked; itemIndex is the checked
@@ -29,8 +30,9 @@ signals:
 
 private:
     void buttonToggled(int index, bool checked);
-    void showIndex(int index);
 
+    // Its own group: radio buttons would otherwise exclude every other one under the window.
+    QButtonGroup* m_group;
     QList<QRadioButton*> m_buttons;
     int m_itemIndex = -1;
 };

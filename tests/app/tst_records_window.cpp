@@ -1,0 +1,379 @@
+#include "DialogScript.h"
+#include "WindowFixture.h"
+
+#include <QMessageBox>
+
+namespace {
+
+const Person kZoe { QStringLiteral("Zoé"), 4, QStringLiteral("31/08/00") };
+const Person kAlbert { QStringLiteral("Albert"), 6, QStringLiteral("15/06/20"),
+    QStringLiteral("01/09/98") };
+const Person kMaelle { QStringLiteral("Maëlle"), 10 };
+const QString kNotSaved = QStringLiteral("Les données n'ont pas été enregistrées !");
+const QString kNotDeleted = QStringLiteral("L'identité n'a pas été supprimée !");
+const QString kDeleteQuestion
+    = QStringLiteral("Êtes-vous sûr de vouloir supprimer cette identité ?");
+
+} // namespace
+
+class TestRecordsWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void startWithoutDataFile()
+    {
+        WindowFixture window;
+        DialogScript none;
+        window.start();
+        QCOMPARE(window.seniority(), (QStringList { "25", "11", "9", "25,942" }));
+        QCOMPARE(window.promotionDates(), (QStringList { "", "", "" }));
+        QCOMPARE(window.names()->count(), 0);
+        QCOMPARE(window.date("MaskEdit1"), QStringLiteral("01/01/01"));
+        QCOMPARE(window.caption("Label2"), QStringLiteral("Vous êtes promouvable au 2e échelon"));
+        QTest::qWait(20);
+        QCOMPARE(none.seen, QStringList());
+        QVERIFY(!QFile::exists(QString::fromLatin1(kDataFileName)));
+    }
+
+    // The list is sorted, and the window shows its first name's record, not the file's first.
+    void loadShowsTheAlphabeticallyFirst()
+    {
+        WindowFixture window({ kZoe, kAlbert, kMaelle });
+        window.start();
+        QCOMPARE(window.names()->names(), (QStringList { "Albert", "Maëlle", "Zoé" }));
+        QCOMPARE(window.names()->nameText(), QStringLiteral("Albert"));
+        QCOMPARE(window.steps()->itemIndex(), 5);
+        QCOMPARE(window.caption("Label2"), QStringLiteral("Vous êtes promouvable au 7e échelon"));
+        QCOMPARE(window.date("MaskEdit1"), QStringLiteral("15/06/20"));
+        QCOMPARE(window.text("Edit5"), QStringLiteral("très bien"));
+        QCOMPARE(window.text("Edit9"), QStringLiteral("12E3456789ABC"));
+        QCOMPARE(window.text("Edit12"), QStringLiteral("EEPU"));
+        QCOMPARE(window.promotionDates(), (QStringList { "15/12/22", "15/06/23", "15/12/23" }));
+        QCOMPARE(window.seniority(), (QStringList { "28", "3", "9", "28,275" }));
+    }
+
+    void selectingAName()
+    {
+        WindowFixture window({ kZoe, kAlbert, kMaelle });
+        window.start();
+        window.names()->setFocus();
+        QTest::keyClick(window.names(), Qt::Key_Down);
+        QCOMPARE(window.names()->nameText(), QStringLiteral("Maëlle"));
+        QCOMPARE(window.steps()->itemIndex(), 9);
+        QCOMPARE(window.caption("Label2"), QStringLiteral("Vous êtes promouvable au 11e échelon"));
+        QCOMPARE(window.promotionDates(), (QStringList { "31/08/03", "28/02/05", "28/02/06" }));
+        QCOMPARE(
+            window.edit<CalendarDateEdit>("MaskEdit3")->dateText(), QStringLiteral("10/12/26"));
+    }
+
+    // Typing runs the selection at each keystroke; the record shows once the text is its name.
+    void typingASavedName()
+    {
+        WindowFixture window({ kZoe, kAlbert });
+        window.start();
+        window.names()->setNameText(QString());
+        window.names()->setFocus();
+        QTest::keyClicks(window.names(), QStringLiteral("Zo"));
+        QCOMPARE(window.steps()->itemIndex(), 5);
+        QCOMPARE(window.date("MaskEdit1"), QStringLiteral("15/06/20"));
+        QTest::sendKeyEvent(
+            QTest::Click, window.names(), Qt::Key_Eacute, QStringLiteral("é"), Qt::NoModifier);
+        QCOMPARE(window.names()->nameText(), QStringLiteral("Zoé"));
+        QCOMPARE(window.steps()->itemIndex(), 3);
+        QCOMPARE(window.date("MaskEdit1"), QStringLiteral("31/08/00"));
+        QCOMPARE(window.promotionDates(), (QStringList { "31/08/02", "28/02/03", "28/02/03" }));
+    }
+
+    // "martin" never shows, saves over or deletes "Martin".
+    void namesDifferingByCaseStayApart()
+    {
+        WindowFixture window({ Person { QStringLiteral("Martin"), 3 } });
+        window.start();
+        window.names()->setNameText(QString());
+        window.names()->setFocus();
+        QTest::keyClicks(window.names(), QStringLiteral("martin"));
+        QTest::keyClick(window.names(), Qt::Key_Return);
+        QCOMPARE(window.names()->nameText(), QStringLiteral("martin"));
+        window.edit("Edit5")->setText(QStringLiteral("autre"));
+        {
+            DialogScript answers({ EnterName(QStringLiteral("martin")) });
+            window.edit<QPushButton>("Button2")->click();
+            QVERIFY(answers.done());
+        }
+        QCOMPARE(NamesInFile(), (QStringList { "Martin", "martin" }));
+        QCOMPARE(recordTable().count, 2);
+        {
+            DialogScript answers({ ClickButton(QStringLiteral("Yes")) });
+            window.edit<QPushButton>("Button3")->click();
+        }
+        QCOMPARE(NamesInFile(), QStringList { "Martin" });
+        QCOMPARE(window.names()->names(), QStringList { "Martin" });
+    }
+
+    void saveUpdatesInPlace()
+    {
+        WindowFixture window({ kZoe, kAlbert, kMaelle });
+        window.start();
+        const QByteArray before = DataFileBytes();
+        window.edit("Edit5")->setText(QStringLiteral("excellent"));
+        window.steps()->setItemIndex(2);
+        DialogScript answers({ EnterName(QStringLiteral("Albert")) });
+        window.edit<QPushButton>("Button2")->click();
+        QCOMPARE(answers.seen, QStringList { "Nom d'enregitrement" });
+        QCOMPARE(NamesInFile(), (QStringList { "Zoé", "Albert", "Maëlle" }));
+        const QByteArray after = DataFileBytes();
+        QCOMPARE(after.size(), before.size());
+        QCOMPARE(after.left(153), before.left(153));
+        QCOMPARE(after.mid(306), before.mid(306));
+        QCOMPARE(
+            ReadField(recordTable().slot(2), RecordField::Appraisal), QStringLiteral("excellent"));
+        QCOMPARE(ReadField(recordTable().slot(2), RecordField::Step), QStringLiteral("3"));
+        QCOMPARE(window.names()->names(), (QStringList { "Albert", "Maëlle", "Zoé" }));
+    }
+
+    void saveAppends()
+    {
+        WindowFixture window({ kZoe, kAlbert });
+        window.start();
+        window.edit("Edit9")->setText(QStringLiteral("abc"));
+        window.edit("Edit5")->setText(QStringLiteral("Appréciation bien trop longue"));
+        DialogScript answers({ EnterName(QStringLiteral("Bruno")) });
+        window.edit<QPushButton>("Button2")->click();
+        QCOMPARE(NamesInFile(), (QStringList { "Zoé", "Albert", "Bruno" }));
+        QCOMPARE(DataFileBytes().size(), 459);
+        QCOMPARE(window.names()->names(), (QStringList { "Albert", "Bruno", "Zoé" }));
+        QCOMPARE(window.names()->nameText(), QStringLiteral("Bruno"));
+        // The window shows the record as stored.
+        QCOMPARE(window.text("Edit9"), QStringLiteral("ABC"));
+        QCOMPARE(window.text("Edit5"), QStringLiteral("Appréciation bien tr"));
+    }
+
+    void caseAndTrailingBlankMakeNewRecords()
+    {
+        WindowFixture window({ kAlbert });
+        window.start();
+        for (const char* name : { "albert", "Albert " }) {
+            DialogScript answers({ EnterName(QString::fromLatin1(name)) });
+            window.edit<QPushButton>("Button2")->click();
+        }
+        QCOMPARE(NamesInFile(), (QStringList { "Albert", "albert", "Albert " }));
+    }
+
+    // A long name is stored, listed and shown cut to 20 characters, and saving again updates it.
+    void longNameIsCutEverywhere()
+    {
+        WindowFixture window;
+        window.start();
+        const QString longName = QStringLiteral("Marie-Christine Lefèvre-Dubois");
+        for (int round = 0; round < 2; ++round) {
+            DialogScript answers({ EnterName(longName) });
+            window.edit<QPushButton>("Button2")->click();
+        }
+        QCOMPARE(NamesInFile(), QStringList { "Marie-Christine Lefè" });
+        QCOMPARE(window.names()->names(), QStringList { "Marie-Christine Lefè" });
+        QCOMPARE(window.names()->nameText(), QStringLiteral("Marie-Christine Lefè"));
+    }
+
+    void saveRefused_data()
+    {
+        QTest::addColumn<DialogScript::Step>("answer");
+        QTest::newRow("Annuler") << ClickButton(QStringLiteral("Cancel"));
+        QTest::newRow("nom vide") << EnterName(QString());
+        QTest::newRow("case de fermeture") << CloseBox();
+    }
+    void saveRefused()
+    {
+        QFETCH(DialogScript::Step, answer);
+        WindowFixture window;
+        window.start();
+        DialogScript answers({ answer, ClickButton(QStringLiteral("OK")) });
+        window.edit<QPushButton>("Button2")->click();
+        QCOMPARE(answers.seen, (QStringList { "Nom d'enregitrement", kNotSaved }));
+        QVERIFY(!QFile::exists(QString::fromLatin1(kDataFileName)));
+        QCOMPARE(window.names()->count(), 0);
+    }
+
+    void blanksOnlyNameIsAccepted()
+    {
+        WindowFixture window;
+        window.start();
+        DialogScript answers({ EnterName(QStringLiteral("  ")) });
+        window.edit<QPushButton>("Button2")->click();
+        QCOMPARE(NamesInFile(), QStringList { "  " });
+    }
+
+    void deleteTheOnlyRecordRemovesTheFile()
+    {
+        WindowFixture window({ kAlbert });
+        window.start();
+        {
+            DialogScript answers({ ClickButton(QStringLiteral("Yes")) });
+            window.edit<QPushButton>("Button3")->click();
+            QCOMPARE(answers.seen, QStringList { kDeleteQuestion });
+        }
+        QVERIFY(!QFile::exists(QString::fromLatin1(kDataFileName)));
+        QCOMPARE(window.names()->count(), 0);
+        QCOMPARE(window.names()->nameText(), QString());
+        QCOMPARE(recordTable().count, 0);
+        // The controls still show the deleted record until another is chosen.
+        QCOMPARE(window.date("MaskEdit1"), QStringLiteral("15/06/20"));
+        DialogScript save({ EnterName(QStringLiteral("Albert")) });
+        window.edit<QPushButton>("Button2")->click();
+        QCOMPARE(NamesInFile(), QStringList { "Albert" });
+    }
+
+    void deleteKeepsTheOthersInOrder()
+    {
+        WindowFixture window({ kZoe, kAlbert, kMaelle });
+        window.start();
+        DialogScript answers({ ClickButton(QStringLiteral("Yes")) });
+        window.edit<QPushButton>("Button3")->click();
+        QCOMPARE(NamesInFile(), (QStringList { "Zoé", "Maëlle" }));
+        QCOMPARE(window.names()->names(), (QStringList { "Maëlle", "Zoé" }));
+    }
+
+    // Only "&Oui" deletes; "&Non", Escape, Enter and the close box keep the record.
+    void deleteRefused_data()
+    {
+        QTest::addColumn<DialogScript::Step>("answer");
+        QTest::newRow("&Non") << ClickButton(QStringLiteral("No"));
+        QTest::newRow("Échap") << DialogScript::Step([](QWidget* d) {
+            QTest::keyClick(
+                QApplication::focusWidget() ? QApplication::focusWidget() : d, Qt::Key_Escape);
+        });
+        QTest::newRow("Entrée") << DialogScript::Step([](QWidget* d) {
+            QTest::keyClick(
+                QApplication::focusWidget() ? QApplication::focusWidget() : d, Qt::Key_Return);
+        });
+        QTest::newRow("case de fermeture") << CloseBox();
+    }
+    void deleteRefused()
+    {
+        QFETCH(DialogScript::Step, answer);
+        WindowFixture window({ kZoe, kAlbert });
+        window.start();
+        const QByteArray before = DataFileBytes();
+        DialogScript answers({ answer, ClickButton(QStringLiteral("OK")) });
+        window.edit<QPushButton>("Button3")->click();
+        QCOMPARE(answers.seen, (QStringList { kDeleteQuestion, kNotDeleted }));
+        QCOMPARE(DataFileBytes(), before);
+        QCOMPARE(window.names()->names(), (QStringList { "Albert", "Zoé" }));
+        QCOMPARE(window.names()->nameText(), QStringLiteral("Albert"));
+        QCOMPARE(recordTable().count, 2);
+    }
+
+    // A name no loaded record has: nothing changes, and the file is left alone, even when
+    // the file failed to load.
+    void deleteWithoutARecordChangesNothing()
+    {
+        WindowFixture window;
+        QFile damaged(QString::fromLatin1(kDataFileName));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray(200, 'x'));
+        damaged.close();
+        DialogScript loadError({ ClickButton(QStringLiteral("OK")) });
+        window.form().show();
+        QTRY_COMPARE(loadError.seen, QStringList { "Lecture au-delà de la fin de fichier." });
+        window.names()->setNameText(QStringLiteral("xxxxxxxxxxxxxxxxxxxx"));
+        DialogScript answers({ ClickButton(QStringLiteral("Yes")) });
+        window.edit<QPushButton>("Button3")->click();
+        QCOMPARE(DataFileBytes(), QByteArray(200, 'x'));
+        QCOMPARE(answers.seen, QStringList { kDeleteQuestion });
+    }
+
+    // The entry goes from the list even when the list has no current selection.
+    void deleteRemovesTheListEntryWithoutSelection()
+    {
+        WindowFixture window({ kZoe, kAlbert });
+        window.start();
+        window.names()->setCurrentIndex(-1);
+        window.names()->setNameText(QStringLiteral("Zoé"));
+        DialogScript answers({ ClickButton(QStringLiteral("Yes")) });
+        window.edit<QPushButton>("Button3")->click();
+        QCOMPARE(window.names()->names(), QStringList { "Albert" });
+        QCOMPARE(NamesInFile(), QStringList { "Albert" });
+    }
+
+    // A delete whose rewrite fails says so and leaves the table, the list and the file as they
+    // were.
+    void deleteThatCannotRewriteReportsIt()
+    {
+        WindowFixture window({ kZoe, kAlbert });
+        window.start();
+        QVERIFY(QFile::remove(QString::fromLatin1(kDataFileName)));
+        QVERIFY(QDir().mkdir(QString::fromLatin1(kDataFileName))); // a real failure, for root too
+        DialogScript answers(
+            { ClickButton(QStringLiteral("Yes")), ClickButton(QStringLiteral("OK")) });
+        window.edit<QPushButton>("Button3")->click();
+        QCOMPARE(answers.seen.size(), 2);
+        QVERIFY(answers.seen[1].startsWith(QStringLiteral("Erreur E/S ")));
+        QCOMPARE(recordTable().count, 2);
+        QCOMPARE(window.names()->names(), (QStringList { "Albert", "Zoé" }));
+        QCOMPARE(window.names()->nameText(), QStringLiteral("Albert"));
+        QVERIFY(QDir().rmdir(QString::fromLatin1(kDataFileName)));
+    }
+
+    // The file is written before the window refreshes: a bad date then reports its error,
+    // and the record is on disk all the same.
+    void saveWritesTheFileBeforeTheRefresh()
+    {
+        WindowFixture window({ kAlbert });
+        window.start();
+        window.edit<MaskDateEdit>("MaskEdit4")->setDateText(QString());
+        DialogScript answers(
+            { EnterName(QStringLiteral("Bruno")), ClickButton(QStringLiteral("OK")) });
+        window.edit<QPushButton>("Button2")->click();
+        QCOMPARE(answers.seen,
+            (QStringList { "Nom d'enregitrement", "'  /  /  ' n'est pas une date correcte." }));
+        QCOMPARE(NamesInFile(), (QStringList { "Albert", "Bruno" }));
+    }
+
+    void saveRefusesA101stRecord()
+    {
+        std::vector<Person> hundred;
+        for (int i = 1; i <= 100; ++i)
+            hundred.push_back(
+                Person { QStringLiteral("Personne %1").arg(i, 3, 10, QLatin1Char('0')) });
+        WindowFixture window(hundred);
+        window.start();
+        const QByteArray before = DataFileBytes();
+        DialogScript answers(
+            { EnterName(QStringLiteral("Cent-unième")), ClickButton(QStringLiteral("OK")) });
+        window.edit<QPushButton>("Button2")->click();
+        QCOMPARE(answers.seen,
+            (QStringList {
+                "Nom d'enregitrement", "Impossible d'enregistrer plus de 100 identités." }));
+        QCOMPARE(DataFileBytes(), before);
+        QCOMPARE(window.names()->count(), 100);
+    }
+
+    // Dialogs do not bring a second activation: the list gains no duplicates.
+    void dialogsDoNotReload()
+    {
+        WindowFixture window({ kZoe, kAlbert });
+        window.start();
+        DialogScript answers(
+            { ClickButton(QStringLiteral("No")), ClickButton(QStringLiteral("OK")) });
+        window.edit<QPushButton>("Button3")->click();
+        QTest::qWait(20);
+        QCOMPARE(window.names()->names(), (QStringList { "Albert", "Zoé" }));
+        window.form().activateWindow();
+        QTest::qWait(20);
+        QCOMPARE(window.names()->names(), (QStringList { "Albert", "Zoé" }));
+    }
+
+    void stepThatIsNotANumberStopsTheLoad()
+    {
+        WindowFixture window;
+        IdentityRecord record = Person { QStringLiteral("Albert") }.record();
+        WriteField(record, RecordField::Step, QStringLiteral("x"));
+        WriteDataFile(std::vector { record });
+        DialogScript answers({ ClickButton(QStringLiteral("OK")) });
+        window.form().show();
+        QTRY_COMPARE(answers.seen, QStringList { "'x' n'est pas une valeur entière correcte." });
+        QCOMPARE(window.date("MaskEdit1"), QStringLiteral("01/01/01"));
+        QCOMPARE(window.names()->names(), QStringList { "Albert" });
+    }
+};
+
+QTEST_MAIN(TestRecordsWindow)
+#include "tst_records_window.moc"
