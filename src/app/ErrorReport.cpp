@@ -20,5 +20,6 @@ void ShowErrorReport(QWidget* window, const QString& message)
     QMessageBox box(QMessageBox::Critical, applicationTitle(), ErrorReportText(message),
         QMessageBox::Ok, window);
     box.setObjectName(QStringLiteral("ErrorReport"));
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }

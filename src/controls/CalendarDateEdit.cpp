@@ -6,6 +6,7 @@
 
 #include <QCalendarWidget>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTextCharFormat>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -64,6 +65,7 @@ CalendarDateEdit::CalendarDateEdit(QWidget* parent)
     connect(m_button, &QToolButton::clicked, this, &CalendarDateEdit::showCalendar);
 
     m_calendar->setFirstDayOfWeek(Qt::Monday);
+    m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_calendar->setGridVisible(true);
     QTextCharFormat weekday;
     weekday.setForeground(palette().color(QPalette::Text));
@@ -139,7 +141,14 @@ void CalendarDateEdit::showCalendar()
 {
     m_calendar->setSelectedDate(toQDate(date().value_or(today())));
     m_popup->adjustSize();
-    m_popup->move(mapToGlobal(rect().bottomLeft()));
+    // Under the field, kept on the screen.
+    QPoint position = mapToGlobal(rect().bottomLeft());
+    const QRect available = screen()->availableGeometry();
+    position.setX(std::clamp(position.x(), available.left(),
+        std::max(available.left(), available.right() - m_popup->width())));
+    if (position.y() + m_popup->height() > available.bottom())
+        position.setY(mapToGlobal(QPoint(0, 0)).y() - m_popup->height());
+    m_popup->move(position);
     m_button->setChecked(true);
     m_popup->show();
     m_calendar->setFocus(Qt::PopupFocusReason);

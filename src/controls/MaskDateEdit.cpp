@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTimer>
+#include <QWindow>
 
 MaskDateEdit::MaskDateEdit(QWidget* parent)
     : DigitFieldEdit({ 2, 2, 2 }, u'_', parent)
@@ -24,11 +26,17 @@ void MaskDateEdit::undoEdits()
     m_edited = false;
 }
 
-void MaskDateEdit::validate()
+bool MaskDateEdit::needsYear() const
 {
     const QString year = digits().right(2);
-    if (!m_edited || (year[0].isDigit() && year[1].isDigit()))
+    return m_edited && !(year[0].isDigit() && year[1].isDigit());
+}
+
+void MaskDateEdit::validate()
+{
+    if (!needsYear())
         return;
+    const QString year = digits().right(2);
     QApplication::beep();
     m_refocusing = true;
     setFocus(Qt::OtherFocusReason);
@@ -56,16 +64,43 @@ bool MaskDateEdit::handleOwnKey(QKeyEvent* event)
     }
 }
 
+bool MaskDateEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    // A click that would take the focus elsewhere in the window is held back while the year
+    // is incomplete: the user hears, reads why, and stays in the field; the click does nothing.
+    // It is caught at the window, before the toolkit moves the focus on a press.
+    if (event->type() == QEvent::MouseButtonPress && watched == window()->windowHandle()
+        && needsYear()) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        QWidget* target
+            = window()->childAt(window()->mapFromGlobal(press->globalPosition().toPoint()));
+        while (target && !(target->focusPolicy() & Qt::ClickFocus) && target != window())
+            target = target->parentWidget();
+        if (target && target != this && target != window()) {
+            validate();
+            return true;
+        }
+    }
+    return DigitFieldEdit::eventFilter(watched, event);
+}
+
 void MaskDateEdit::focusInEvent(QFocusEvent* event)
 {
-    // Coming back after a refused entry keeps what Escape would take back.
-    if (!m_refocusing)
+    if (QWindow* handle = window()->windowHandle())
+        handle->installEventFilter(this);
+    // Coming back after a refused entry, a dialog or another program keeps what Escape would
+    // take back: only entering the field from another control starts anew.
+    const bool windowCameBack
+        = event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
+    if (!m_refocusing && !windowCameBack)
         m_beforeEdits = digits();
     DigitFieldEdit::focusInEvent(event);
 }
 
 void MaskDateEdit::focusOutEvent(QFocusEvent* event)
 {
+    if (QWindow* handle = window()->windowHandle())
+        handle->removeEventFilter(this);
     DigitFieldEdit::focusOutEvent(event);
     // Another window taking the focus (a dialog, another program) is not leaving the field.
     if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)

@@ -22,11 +22,13 @@ signals:
 
 protected:
     bool handleOwnKey(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void undoEdits();
+    bool needsYear() const;
     void validate();
 
     QString m_beforeEdits;

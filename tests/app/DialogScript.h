@@ -31,9 +31,13 @@ private:
     void poll()
     {
         QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog || dialog == m_last || !dialog->isVisible()
-            || QApplication::activeWindow() != dialog)
+        if (!dialog || dialog == m_last || !dialog->isVisible())
             return;
+        // A dialog opened while a mouse button is handled may wait for its activation.
+        if (QApplication::activeWindow() != dialog) {
+            dialog->activateWindow();
+            return;
+        }
         m_last = dialog;
         seen << messageOf(dialog);
         if (m_next < m_steps.size())

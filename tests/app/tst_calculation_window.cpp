@@ -231,6 +231,39 @@ private slots:
         QCOMPARE(window.date("MaskEdit1"), QStringLiteral("01/02/  "));
     }
 
+    // A click on a button while the year is incomplete reports that, and only that: the
+    // click does not go through.
+    void clickElsewhereWithAnIncompleteYear()
+    {
+        WindowFixture window;
+        window.start();
+        window.click("MaskEdit1");
+        const QStringList before = window.promotionDates();
+        QTest::keyClicks(window.edit("MaskEdit1"), QStringLiteral("0102"));
+        DialogScript report({ ClickButton(QStringLiteral("OK")) });
+        window.clickThroughTheWindow("Button1");
+        QTest::qWait(20);
+        QCOMPARE(report.seen,
+            QStringList {
+                "Valeur d'entrée incorrecte. Utiliser Echap pour abandonner les modifications." });
+        QCOMPARE(window.promotionDates(), (QStringList { "", "", "" }));
+        QCOMPARE(QApplication::focusWidget(), window.edit<QWidget>("MaskEdit1"));
+        // A click on a label takes no focus and asks nothing.
+        window.clickThroughTheWindow("Label9");
+        QTest::qWait(20);
+        QCOMPARE(report.seen.size(), 1);
+        QCOMPARE(QApplication::focusWidget(), window.edit<QWidget>("MaskEdit1"));
+        // Escape takes the typing back; the field may then be left, and the click goes through.
+        QTest::keyClick(window.edit("MaskEdit1"), Qt::Key_Escape);
+        window.clickThroughTheWindow("Button1");
+        QTest::qWait(20);
+        QCOMPARE(report.seen,
+            (QStringList {
+                "Valeur d'entrée incorrecte. Utiliser Echap pour abandonner les modifications.",
+                "'  /  /  ' n'est pas une date correcte." }));
+        QCOMPARE(window.promotionDates(), before);
+    }
+
     void markTakesADecimalComma()
     {
         WindowFixture window;
