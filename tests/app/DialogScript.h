@@ -10,7 +10,8 @@
 #include <vector>
 
 // Answers the modal dialogs the code under test opens, one step per dialog in order, and
-// records what each dialog said. A dialog beyond the script is recorded and closed.
+// records what each dialog said. A dialog beyond the script is recorded and closed. The
+// newest script alive is the one that answers.
 class DialogScript : public QObject {
 public:
     using Step = std::function<void(QWidget* dialog)>;
@@ -21,6 +22,12 @@ public:
         m_timer.setInterval(5);
         connect(&m_timer, &QTimer::timeout, this, &DialogScript::poll);
         m_timer.start();
+        m_previous = std::exchange(current(), this);
+    }
+    ~DialogScript() override
+    {
+        if (current() == this)
+            current() = m_previous;
     }
 
     // What each dialog showed: a message box's text, or a query's caption.
@@ -30,6 +37,8 @@ public:
 private:
     void poll()
     {
+        if (current() != this)
+            return;
         QWidget* dialog = QApplication::activeModalWidget();
         if (!dialog || dialog == m_last || !dialog->isVisible())
             return;
@@ -55,7 +64,14 @@ private:
         return dialog->windowTitle();
     }
 
+    static DialogScript*& current()
+    {
+        static DialogScript* script = nullptr;
+        return script;
+    }
+
     std::vector<Step> m_steps;
+    DialogScript* m_previous = nullptr;
     std::size_t m_next = 0;
     QPointer<QWidget> m_last;
     QTimer m_timer;

@@ -281,6 +281,25 @@ private slots:
         QCOMPARE(key, QChar(u'7'));
     }
 
+    // A change of the user's settings reads the date and number conventions again, the
+    // two-digit-year window excepted.
+    void settingsChangeReadsTheLocaleAgain()
+    {
+        WindowFixture window;
+        window.start();
+        QCOMPARE(decimalMark(), QChar(u','));
+        dateConventions().DatePattern = QStringLiteral("yy-mm-dd");
+        dateConventions().DateDelimiter = u'-';
+        dateConventions().YearWindow = 30;
+        QEvent change(QEvent::LocaleChange);
+        QCoreApplication::sendEvent(&window.form(), &change);
+        QCOMPARE(decimalMark(), QChar(u'.'));
+        QCOMPARE(dateConventions().DatePattern, QStringLiteral("dd/mm/yy"));
+        QCOMPARE(dateConventions().DateDelimiter, QChar(u'/'));
+        QCOMPARE(dateConventions().YearWindow, std::uint16_t(30));
+        QCOMPARE(window.edit("MaskEdit1")->text(), QStringLiteral("01/01/01"));
+    }
+
     void decimalYearsLabelGrows()
     {
         WindowFixture window;

@@ -1,3 +1,4 @@
+#include "CivilDate.h"
 #include "controls/CalendarDateEdit.h"
 #include "conventions/DateConventions.h"
 #include "conventions/LocalClock.h"
@@ -8,11 +9,6 @@
 #include <QtTest>
 
 namespace {
-
-DateValue date(int y, int m, int d)
-{
-    return *EncodeDateParts(std::uint16_t(y), std::uint16_t(m), std::uint16_t(d));
-}
 
 std::unique_ptr<CalendarDateEdit> fieldWithPattern(const QString& pattern, QWidget* parent)
 {

@@ -1,3 +1,4 @@
+#include "CivilDate.h"
 #include "conventions/Calendar.h"
 #include "conventions/Errors.h"
 
@@ -15,11 +16,6 @@ qint64 formulaDateValue(int y, int m, int d)
         before += MonthLength(y, month);
     const qint64 p = y - 1;
     return p * 365 + p / 4 - p / 100 + p / 400 + before + d - 693594;
-}
-
-DateValue date(int y, int m, int d)
-{
-    return *EncodeDateParts(std::uint16_t(y), std::uint16_t(m), std::uint16_t(d));
 }
 
 } // namespace

@@ -1,14 +1,10 @@
+#include "CivilDate.h"
 #include "conventions/DateText.h"
 #include "conventions/Errors.h"
 
 #include <QtTest>
 
 namespace {
-
-DateValue date(int y, int m, int d)
-{
-    return *EncodeDateParts(std::uint16_t(y), std::uint16_t(m), std::uint16_t(d));
-}
 
 DateConventions conventions(
     const QString& pattern = QStringLiteral("dd/mm/yy"), QChar delimiter = u'/', int window = 50)

@@ -1,3 +1,4 @@
+#include "CivilDate.h"
 #include "conventions/DateText.h"
 #include "progression/Seniority.h"
 
@@ -10,11 +11,6 @@ DateValue parse(const QString& text)
     DateConventions used;
     used.DatePattern = QStringLiteral("dd/mm/yy");
     return ParseDateText(text, used, 2026);
-}
-
-DateValue date(int y, int m, int d)
-{
-    return *EncodeDateParts(std::uint16_t(y), std::uint16_t(m), std::uint16_t(d));
 }
 
 } // namespace
