@@ -11,6 +11,7 @@
 #include "progression/Seniority.h"
 #include "records/DataFile.h"
 #include "records/RecordFields.h"
+#include "records/RecordOperations.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -22,8 +23,6 @@ namespace {
 
 // The outer size of the window, frame and title bar included, where the window manager allows.
 constexpr QSize kOuterSize(636, 540);
-
-constexpr int kNameCapacity = 20;
 
 DateValue parseDate(const QString& text)
 {
@@ -317,33 +316,11 @@ void TForm1::Button2Click(QObject*)
         return;
     }
     // The list, the text and the stored record all hold the name as stored.
-    name.truncate(kNameCapacity);
-    RecordTable& table = recordTable();
-    if (!ReadDataFile(table)) {
-        WriteField(table.scratch, RecordField::Name, name);
-        takeFields(table.scratch);
-        WriteDataFile(std::span(&table.scratch, 1));
-        table.slot(1) = table.scratch;
-        table.count = 1;
+    name = StoredName(name);
+    const SaveOutcome outcome
+        = SaveRecord(recordTable(), name, [this](IdentityRecord& record) { takeFields(record); });
+    if (outcome == SaveOutcome::Added)
         ui.ComboBox1->addName(name);
-    } else if (const auto number = table.find(name)) {
-        takeFields(table.slot(*number));
-        RewriteDataFile(table);
-    } else {
-        if (table.count >= RecordTable::kCapacity)
-            throw ParcovalError(QStringLiteral("Impossible d'enregistrer plus de 100 identités."));
-        IdentityRecord& added = table.slot(table.count + 1);
-        WriteField(added, RecordField::Name, name);
-        takeFields(added);
-        ++table.count;
-        try {
-            RewriteDataFile(table);
-        } catch (...) {
-            --table.count; // the table keeps mirroring the file
-            throw;
-        }
-        ui.ComboBox1->addName(name);
-    }
     // The file is written before the window is refreshed from it.
     ui.ComboBox1->setNameText(name);
     ComboBox1Change(nullptr);
@@ -359,20 +336,10 @@ void TForm1::Button3Click(QObject*)
             DialogKind::Information, DialogButton::OK, 0);
         return;
     }
-    const QString name = ui.ComboBox1->nameText();
-    const auto number = recordTable().find(name);
-    if (!number)
-        return;
     // The file changes first; the table and the list follow only once it has.
-    RecordTable remaining = recordTable();
-    std::copy(remaining.records.begin() + *number, remaining.records.begin() + remaining.count,
-        remaining.records.begin() + *number - 1);
-    --remaining.count;
-    if (remaining.count == 0)
-        DeleteDataFile();
-    else
-        RewriteDataFile(remaining);
-    recordTable() = remaining;
+    const QString name = ui.ComboBox1->nameText();
+    if (!DeleteRecord(recordTable(), name))
+        return;
     ui.ComboBox1->removeName(name);
     ui.ComboBox1->setNameText(QString());
 }
