@@ -12,14 +12,14 @@
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonEntry {
     DialogButton button;
     const char* name;
     const char* caption;
     int result;
 };
 
-const ButtonSpec kButtonSpecs[] = {
+const ButtonEntry kButtonEntries[] = {
     { DialogButton::Yes, "Yes", "&Oui", DialogResult::Yes },
     { DialogButton::No, "No", "&Non", DialogResult::No },
     { DialogButton::OK, "OK", "OK", DialogResult::OK },
@@ -119,15 +119,15 @@ MessageDialog::MessageDialog(
     text->setGeometry(textLeft, verticalMargin, textBox.width() + 1, textBox.height());
 
     int buttonWidth = units.horizontal(50);
-    for (const ButtonSpec& spec : kButtonSpecs) {
-        if (buttons.testFlag(spec.button))
+    for (const ButtonEntry& entry : kButtonEntries) {
+        if (buttons.testFlag(entry.button))
             buttonWidth = std::max(buttonWidth,
-                fontMetrics().horizontalAdvance(QString::fromUtf8(spec.caption).remove(u'&')) + 8);
+                fontMetrics().horizontalAdvance(QString::fromUtf8(entry.caption).remove(u'&')) + 8);
     }
     const int iconTextWidth = textLeft - horizontalMargin + textBox.width();
     const int iconTextHeight = std::max(textBox.height(), icon.isNull() ? 0 : kIconSize);
-    const int buttonCount = int(std::count_if(std::begin(kButtonSpecs), std::end(kButtonSpecs),
-        [&](const ButtonSpec& spec) { return buttons.testFlag(spec.button); }));
+    const int buttonCount = int(std::count_if(std::begin(kButtonEntries), std::end(kButtonEntries),
+        [&](const ButtonEntry& entry) { return buttons.testFlag(entry.button); }));
     const int buttonRowWidth
         = buttonCount * buttonWidth + std::max(buttonCount - 1, 0) * buttonSpacing;
     const int clientWidth = std::max(iconTextWidth, buttonRowWidth) + 2 * horizontalMargin;
@@ -136,18 +136,18 @@ MessageDialog::MessageDialog(
 
     int left = (clientWidth - buttonRowWidth) / 2;
     const int top = iconTextHeight + verticalMargin + verticalSpacing;
-    for (const ButtonSpec& spec : kButtonSpecs) {
-        if (!buttons.testFlag(spec.button))
+    for (const ButtonEntry& entry : kButtonEntries) {
+        if (!buttons.testFlag(entry.button))
             continue;
-        auto* button = new QPushButton(QString::fromUtf8(spec.caption), this);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setProperty("result", spec.result);
+        auto* button = new QPushButton(QString::fromUtf8(entry.caption), this);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setProperty("result", entry.result);
         button->setAutoDefault(true);
         button->setGeometry(left, top, buttonWidth, buttonHeight);
         left += buttonWidth + buttonSpacing;
-        if (spec.button != DialogButton::Help)
+        if (entry.button != DialogButton::Help)
             connect(button, &QPushButton::clicked, this,
-                [this, result = spec.result] { done(result); });
+                [this, result = entry.result] { done(result); });
         m_buttons << button;
     }
     if (QPushButton* defaultButton
