@@ -212,33 +212,32 @@ struct FixedPattern {
 
 bool isDigitPlace(QChar c) { return c == u'0' || c == u'#'; }
 
-// Calls visit(index, character) for each character outside quotes.
-template <typename Visit> void forEachUnquoted(QStringView pattern, Visit visit)
+// Calls visit(index, character, quoted) for each character of the pattern but the quotes
+// themselves; text between double or single quotes is literal.
+template <typename Visit> void forEachPatternCharacter(QStringView pattern, Visit visit)
 {
     QChar quote;
     for (qsizetype i = 0; i < pattern.size(); ++i) {
         const QChar c = pattern[i];
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-        } else if (c == u'"' || c == u'\'') {
+        if (!quote.isNull() && c == quote)
+            quote = QChar();
+        else if (quote.isNull() && (c == u'"' || c == u'\''))
             quote = c;
-        } else {
-            visit(i, c);
-        }
+        else
+            visit(i, c, !quote.isNull());
     }
 }
 
 FixedPattern analyse(QStringView pattern)
 {
     FixedPattern result;
-    forEachUnquoted(pattern, [&](qsizetype i, QChar c) {
-        if (c == u'.' && result.pointIndex < 0)
+    forEachPatternCharacter(pattern, [&](qsizetype i, QChar c, bool quoted) {
+        if (!quoted && c == u'.' && result.pointIndex < 0)
             result.pointIndex = i;
     });
     bool forcing = false;
-    forEachUnquoted(pattern, [&](qsizetype i, QChar c) {
-        if (!isDigitPlace(c))
+    forEachPatternCharacter(pattern, [&](qsizetype i, QChar c, bool quoted) {
+        if (quoted || !isDigitPlace(c))
             return;
         if (result.pointIndex < 0 || i < result.pointIndex) {
             ++result.integerPlaces;
@@ -283,18 +282,9 @@ QString FormatFixed(const QString& pattern, long double value, QChar mark)
     QString text = number.negative ? QStringLiteral("-") : QString();
     int integerPlacesLeft = places.integerPlaces;
     int decimalPlace = 0;
-    bool quoted = false;
-    QChar quote;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QChar c = pattern[i];
+    forEachPatternCharacter(pattern, [&](qsizetype i, QChar c, bool quoted) {
         if (quoted) {
-            if (c == quote)
-                quoted = false;
-            else
-                text += c;
-        } else if (c == u'"' || c == u'\'') {
-            quoted = true;
-            quote = c;
+            text += c;
         } else if (i == places.pointIndex) {
             if (writtenDecimals > 0)
                 text += mark;
@@ -315,6 +305,6 @@ QString FormatFixed(const QString& pattern, long double value, QChar mark)
         } else {
             text += c;
         }
-    }
+    });
     return text;
 }
