@@ -43,14 +43,27 @@ DateValue fromQDate(QDate date)
 
 DateValue today() { return TodaysDate(LocalToday()); }
 
+// The field's own pattern, "dd/mm/yyyy" and the like, "/" standing for the delimiter.
+QString fieldPattern(PartOrder order, int yearLength)
+{
+    const QString year(yearLength, u'y');
+    switch (order) {
+    case PartOrder::YearMonthDay:
+        return year + QStringLiteral("/mm/dd");
+    case PartOrder::MonthDayYear:
+        return QStringLiteral("mm/dd/") + year;
+    case PartOrder::DayMonthYear:
+        break;
+    }
+    return QStringLiteral("dd/mm/") + year;
+}
+
 } // namespace
 
 CalendarDateEdit::CalendarDateEdit(QWidget* parent)
     : DigitFieldEdit(
         partLengths(PartOrderOf(dateConventions().DatePattern), fieldYearLength()), u' ', parent)
-    , m_yearLength(fieldYearLength())
-    , m_yearFirst(PartOrderOf(dateConventions().DatePattern) == PartOrder::YearMonthDay)
-    , m_monthFirst(PartOrderOf(dateConventions().DatePattern) == PartOrder::MonthDayYear)
+    , m_pattern(fieldPattern(PartOrderOf(dateConventions().DatePattern), fieldYearLength()))
     , m_lastText(dateText())
     , m_button(new QToolButton(this))
     , m_popup(new QWidget(this, Qt::Popup))
@@ -107,14 +120,17 @@ void CalendarDateEdit::reportIfChanged()
     emit dateTextChanged(text);
 }
 
-std::optional<DateValue> CalendarDateEdit::date() const
+DateConventions CalendarDateEdit::ownConventions() const
 {
     DateConventions own = dateConventions();
-    own.DatePattern = m_yearFirst ? QStringLiteral("yy/mm/dd")
-        : m_monthFirst            ? QStringLiteral("mm/dd/yy")
-                                  : QStringLiteral("dd/mm/yy");
+    own.DatePattern = m_pattern;
+    return own;
+}
+
+std::optional<DateValue> CalendarDateEdit::date() const
+{
     try {
-        return ParseDateText(dateText(), own, int(LocalToday().year()));
+        return ParseDateText(dateText(), ownConventions(), int(LocalToday().year()));
     } catch (const ConversionError&) {
         return std::nullopt;
     }
@@ -122,17 +138,7 @@ std::optional<DateValue> CalendarDateEdit::date() const
 
 void CalendarDateEdit::setDate(DateValue value)
 {
-    const DateParts parts = DecodeDateParts(value);
-    const auto number = [](int n, int width) {
-        return QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0')).right(width);
-    };
-    const QString day = number(parts.day, 2);
-    const QString month = number(parts.month, 2);
-    const QString year = number(parts.year, m_yearLength);
-    const QChar d = dateConventions().DateDelimiter;
-    setDateText(m_yearFirst ? year + d + month + d + day
-            : m_monthFirst  ? month + d + day + d + year
-                            : day + d + month + d + year);
+    setDateText(FormatDateText(value, ownConventions()));
 }
 
 void CalendarDateEdit::moveBy(int days) { setDate(date().value_or(today()) + days); }

@@ -2,6 +2,7 @@
 
 #include "DigitFieldEdit.h"
 #include "conventions/Calendar.h"
+#include "conventions/DateConventions.h"
 
 #include <optional>
 
@@ -43,9 +44,9 @@ private:
     void moveBy(int days);
     void chooseCalendarDate();
 
-    int m_yearLength;
-    bool m_yearFirst;
-    bool m_monthFirst;
+    DateConventions ownConventions() const;
+
+    QString m_pattern;
     QString m_lastText;
     QToolButton* m_button;
     QWidget* m_popup;
