@@ -14,7 +14,6 @@
 #include "records/RecordOperations.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>

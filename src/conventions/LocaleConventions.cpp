@@ -4,7 +4,7 @@
 
 namespace {
 
-// The separator of a numeric pattern: the first character that is neither a letter nor a quote.
+// The separator of a numeric pattern: its first character that is not a letter, a quote or a blank.
 QChar delimiterOf(QStringView qtPattern)
 {
     for (const QChar c : qtPattern) {
