@@ -275,7 +275,16 @@ void TForm1::FormActivate(QObject*)
 {
     decimalMark() = u',';
     RecordTable& table = recordTable();
-    if (ReadDataFile(table, [this](const QString& name) { ui.ComboBox1->addName(name); })) {
+    bool loaded = false;
+    try {
+        loaded = ReadDataFile(table, [this](const QString& name) { ui.ComboBox1->addName(name); });
+    } catch (const DataFileOpenError&) {
+        // An existing file that cannot be opened is not hidden: the window starts as without
+        // one, and the reason is reported.
+        setReferenceDate(today());
+        throw;
+    }
+    if (loaded) {
         ui.ComboBox1->setNameText(ui.ComboBox1->itemText(0));
         if (const auto number = table.find(ui.ComboBox1->nameText())) {
             const IdentityRecord record = table.slot(*number);

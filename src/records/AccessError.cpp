@@ -49,6 +49,7 @@ int AccessCodeOfErrno(int error)
         return AccessCode::AccessDenied;
     case ENOSPC:
     case EDQUOT:
+    case EFBIG:
         return AccessCode::DiskFull;
     case EIO:
         // Its number here would read as "access denied"; the device error's own number instead.

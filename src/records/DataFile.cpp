@@ -1,10 +1,8 @@
 #include "DataFile.h"
 
-#include "AccessError.h"
+#include "FileSystem.h"
 
-#include <QFile>
-#include <QSaveFile>
-
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,36 +10,8 @@
 
 namespace {
 
-[[noreturn]] void throwErrno() { throw AccessError(AccessCodeOfErrno(errno)); }
-
-// After a failed QSaveFile step: the system's error when it left one, else Qt's reading of it.
-int codeAfterFailure(const QSaveFile& file)
-{
-    if (errno != 0)
-        return AccessCodeOfErrno(errno);
-    switch (file.error()) {
-    case QFileDevice::ResourceError:
-        return AccessCode::DiskFull;
-    case QFileDevice::PermissionsError:
-    case QFileDevice::OpenError:
-    case QFileDevice::RenameError:
-        return AccessCode::AccessDenied;
-    default:
-        return AccessCodeOfErrno(EIO);
-    }
-}
-
-// Renaming over a file ignores its write permission; a data file made read-only stays as it is.
-void ensureReplaceable()
-{
-    const int descriptor = ::open(kDataFileName, O_WRONLY | O_CLOEXEC);
-    if (descriptor < 0) {
-        if (errno != ENOENT)
-            throwErrno();
-        return;
-    }
-    ::close(descriptor);
-}
+// One block holds a full table and the start of a record beyond it.
+constexpr qsizetype kReadBlock = (RecordTable::kCapacity + 1) * IdentityRecord::kSize;
 
 const QString kTooManyRecordsInFile
     = QStringLiteral("Le fichier de données contient plus de 100 identités.");
@@ -50,14 +20,33 @@ const QString kTooManyRecordsInFile
 
 std::optional<DataFile> DataFile::OpenExisting()
 {
-    const int descriptor = ::open(kDataFileName, O_RDWR | O_CLOEXEC);
+    // Looked at before it is opened: opening a FIFO or a device could block or act on it.
+    struct stat status { };
+    if (::stat(kDataFileName, &status) != 0) {
+        if (errno == ENOENT)
+            return std::nullopt;
+        throw DataFileOpenError(AccessCodeOfErrno(errno));
+    }
+    if (!S_ISREG(status.st_mode))
+        throw DataFileOpenError(AccessCode::AccessDenied);
+    const int descriptor = ::open(kDataFileName, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0)
-        return std::nullopt;
-    return DataFile(descriptor);
+        throw DataFileOpenError(AccessCodeOfErrno(errno));
+    DataFile file(descriptor, 0);
+    // Whatever the name held a moment ago, this is what was opened.
+    if (::fstat(descriptor, &status) != 0)
+        throw DataFileOpenError(AccessCodeOfErrno(errno));
+    if (!S_ISREG(status.st_mode))
+        throw DataFileOpenError(AccessCode::AccessDenied);
+    file.m_length = status.st_size;
+    return file;
 }
 
 DataFile::DataFile(DataFile&& other) noexcept
     : m_descriptor(std::exchange(other.m_descriptor, -1))
+    , m_length(other.m_length)
+    , m_buffer(std::move(other.m_buffer))
+    , m_position(other.m_position)
 {
 }
 
@@ -67,38 +56,38 @@ DataFile::~DataFile()
         ::close(m_descriptor);
 }
 
-void DataFile::ReadRecord(IdentityRecord& record)
+void DataFile::fill(qsizetype wanted)
 {
-    std::size_t total = 0;
-    while (total < record.bytes.size()) {
+    while (m_buffer.size() < wanted) {
+        const qsizetype before = m_buffer.size();
+        m_buffer.resize(before + std::max(kReadBlock, wanted - before));
         const ssize_t got
-            = ::read(m_descriptor, record.bytes.data() + total, record.bytes.size() - total);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            throwErrno();
+            = ReadSome(m_descriptor, m_buffer.data() + before, m_buffer.size() - before);
+        m_buffer.resize(before + std::max<ssize_t>(got, 0));
         if (got == 0)
-            throw AccessError(AccessCode::ReadPastEnd);
-        total += std::size_t(got);
+            return;
     }
 }
 
-bool DataFile::AtEnd() const
+void DataFile::ReadRecord(IdentityRecord& record)
 {
-    const off_t position = ::lseek(m_descriptor, 0, SEEK_CUR);
-    struct stat status { };
-    if (position < 0 || ::fstat(m_descriptor, &status) != 0)
-        throwErrno();
-    return position >= status.st_size;
+    if (m_descriptor < 0)
+        throw AccessError(AccessCode::FileNotOpen);
+    fill(m_position + IdentityRecord::kSize);
+    if (m_buffer.size() - m_position < IdentityRecord::kSize)
+        throw AccessError(AccessCode::ReadPastEnd);
+    std::copy_n(m_buffer.constData() + m_position, IdentityRecord::kSize,
+        reinterpret_cast<char*>(record.bytes.data()));
+    m_position += IdentityRecord::kSize;
 }
+
+bool DataFile::AtEnd() const { return m_position >= std::max<qint64>(m_length, m_buffer.size()); }
 
 void DataFile::Close()
 {
     if (m_descriptor < 0)
         throw AccessError(AccessCode::FileNotOpen);
-    const int result = ::close(std::exchange(m_descriptor, -1));
-    if (result != 0 && errno != EINTR)
-        throwErrno();
+    CloseChecked(std::exchange(m_descriptor, -1));
 }
 
 bool ReadDataFile(RecordTable& table, const std::function<void(const QString&)>& onRecord)
@@ -109,6 +98,7 @@ bool ReadDataFile(RecordTable& table, const std::function<void(const QString&)>&
     int number = 1;
     do {
         file->ReadRecord(table.scratch);
+        ClearFieldTails(table.scratch);
         if (number > RecordTable::kCapacity)
             throw ParcovalError(kTooManyRecordsInFile);
         table.slot(number) = table.scratch;
@@ -120,33 +110,3 @@ bool ReadDataFile(RecordTable& table, const std::function<void(const QString&)>&
     file->Close();
     return true;
 }
-
-void WriteDataFile(std::span<const IdentityRecord> records)
-{
-    ensureReplaceable();
-    QSaveFile file(QString::fromLatin1(kDataFileName));
-    errno = 0;
-    // Unbuffered, so that each failing write is seen, with its reason, as it happens.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw AccessError(codeAfterFailure(file));
-    for (const IdentityRecord& record : records) {
-        errno = 0;
-        const qint64 written
-            = file.write(reinterpret_cast<const char*>(record.bytes.data()), IdentityRecord::kSize);
-        if (written != IdentityRecord::kSize) {
-            const int code = written < 0 ? codeAfterFailure(file) : AccessCode::DiskFull;
-            file.cancelWriting();
-            throw AccessError(code);
-        }
-    }
-    errno = 0;
-    if (!file.commit())
-        throw AccessError(codeAfterFailure(file));
-}
-
-void RewriteDataFile(const RecordTable& table)
-{
-    WriteDataFile(std::span(table.records.data(), std::size_t(table.count)));
-}
-
-void DeleteDataFile() { QFile::remove(QString::fromLatin1(kDataFileName)); }

@@ -48,6 +48,15 @@ QByteArray encode(const QString& text, int capacity)
 
 FieldLayout LayoutOf(RecordField field) { return kLayouts[std::size_t(field)]; }
 
+void ClearFieldTails(IdentityRecord& record)
+{
+    for (const FieldLayout& layout : kLayouts) {
+        auto* start = record.bytes.data() + layout.offset;
+        start[0] = std::min<std::uint8_t>(start[0], std::uint8_t(layout.capacity));
+        std::fill(start + 1 + start[0], start + 1 + layout.capacity, std::uint8_t(0));
+    }
+}
+
 QString ReadField(const IdentityRecord& record, RecordField field)
 {
     const FieldLayout layout = LayoutOf(field);

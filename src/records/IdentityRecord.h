@@ -39,6 +39,11 @@ FieldLayout LayoutOf(RecordField field);
 // The field's text: exactly as many bytes as its length byte says, decoded from Windows-1252.
 QString ReadField(const IdentityRecord& record, RecordField field);
 
+// Zeros every field's bytes after its text, and cuts a length byte beyond its field's
+// capacity (a damaged file) to that capacity: what the record reads stays the same, and what
+// an older program left after the texts goes no further.
+void ClearFieldTails(IdentityRecord& record);
+
 // Stores the text cut to the field's capacity, in Windows-1252, with zeros after it.
 // Numen keeps its letters a to z in capitals. A character Windows-1252 cannot hold is
 // stored as "?", as the Windows controls the format comes from would give it.

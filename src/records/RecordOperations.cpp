@@ -1,6 +1,7 @@
 #include "RecordOperations.h"
 
 #include "DataFile.h"
+#include "DataFileRewrite.h"
 #include "conventions/Errors.h"
 
 #include <algorithm>
@@ -11,32 +12,28 @@ SaveOutcome SaveRecord(
     RecordTable& table, const QString& name, const std::function<void(IdentityRecord&)>& take)
 {
     const QString stored = StoredName(name);
-    if (!ReadDataFile(table)) {
-        WriteField(table.scratch, RecordField::Name, stored);
-        take(table.scratch);
-        WriteDataFile(std::span(&table.scratch, 1));
-        table.slot(1) = table.scratch;
-        table.count = 1;
-        return SaveOutcome::Added;
+    // Read into a copy: a file that fails half-way leaves the table as it was.
+    RecordTable reloaded = table;
+    if (!ReadDataFile(reloaded))
+        reloaded.count = 0; // no data file: the new one holds this record alone
+    table = reloaded;
+
+    RecordTable saved = reloaded;
+    SaveOutcome outcome = SaveOutcome::Updated;
+    if (const auto number = saved.find(stored)) {
+        take(saved.slot(*number));
+    } else {
+        if (saved.count >= RecordTable::kCapacity)
+            throw ParcovalError(QStringLiteral("Impossible d'enregistrer plus de 100 identités."));
+        IdentityRecord& added = saved.slot(saved.count + 1);
+        WriteField(added, RecordField::Name, stored);
+        take(added);
+        ++saved.count;
+        outcome = SaveOutcome::Added;
     }
-    if (const auto number = table.find(stored)) {
-        take(table.slot(*number));
-        RewriteDataFile(table);
-        return SaveOutcome::Updated;
-    }
-    if (table.count >= RecordTable::kCapacity)
-        throw ParcovalError(QStringLiteral("Impossible d'enregistrer plus de 100 identités."));
-    IdentityRecord& added = table.slot(table.count + 1);
-    WriteField(added, RecordField::Name, stored);
-    take(added);
-    ++table.count;
-    try {
-        RewriteDataFile(table);
-    } catch (...) {
-        --table.count;
-        throw;
-    }
-    return SaveOutcome::Added;
+    RewriteDataFile(saved);
+    table = saved;
+    return outcome;
 }
 
 bool DeleteRecord(RecordTable& table, const QString& name)

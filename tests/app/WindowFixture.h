@@ -8,6 +8,7 @@
 #include "conventions/NumberText.h"
 #include "progression/StepDurations.h"
 #include "records/DataFile.h"
+#include "records/DataFileRewrite.h"
 #include "records/RecordFields.h"
 
 #include <QtTest>

@@ -3,6 +3,8 @@
 
 #include <QMessageBox>
 
+#include <sys/stat.h>
+
 namespace {
 
 const Person kZoe { QStringLiteral("Zoé"), 4, QStringLiteral("31/08/00") };
@@ -305,7 +307,7 @@ private slots:
             { ClickButton(QStringLiteral("Yes")), ClickButton(QStringLiteral("OK")) });
         window.edit<QPushButton>("Button3")->click();
         QCOMPARE(answers.seen.size(), 2);
-        QVERIFY(answers.seen[1].startsWith(QStringLiteral("Erreur E/S ")));
+        QCOMPARE(answers.seen[1], QStringLiteral("Accès au fichier refusé."));
         QCOMPARE(recordTable().count, 2);
         QCOMPARE(window.names()->names(), (QStringList { "Albert", "Zoé" }));
         QCOMPARE(window.names()->nameText(), QStringLiteral("Albert"));
@@ -359,6 +361,65 @@ private slots:
         window.form().activateWindow();
         QTest::qWait(20);
         QCOMPARE(window.names()->names(), (QStringList { "Albert", "Zoé" }));
+    }
+
+    // An existing name that cannot be opened is reported at once, and the window starts as
+    // without a data file; it never blocks.
+    void unopenableDataFileIsReported_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("un dossier") << "dossier";
+        QTest::newRow("un FIFO") << "fifo";
+    }
+    void unopenableDataFileIsReported()
+    {
+        QFETCH(QString, kind);
+        WindowFixture window;
+        if (kind == u"dossier")
+            QVERIFY(QDir().mkdir(QString::fromLatin1(kDataFileName)));
+        else
+            QCOMPARE(::mkfifo(kDataFileName, 0600), 0);
+        DialogScript answers({ ClickButton(QStringLiteral("OK")) });
+        window.form().show();
+        QTRY_COMPARE(answers.seen, QStringList { "Accès au fichier refusé." });
+        QTRY_COMPARE(
+            window.edit<CalendarDateEdit>("MaskEdit3")->dateText(), QStringLiteral("10/12/26"));
+        QCOMPARE(window.names()->count(), 0);
+        QCOMPARE(window.seniority(), (QStringList { "25", "11", "9", "25,942" }));
+        QVERIFY(!QFileInfo(QString::fromLatin1(kDataFileName)).isFile());
+    }
+
+    // What a damaged step becomes: the group clamps it, or the load stops with its message.
+    void stepTexts_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("itemIndex");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QStringList>("messages");
+        const QStringList none;
+        QTest::newRow("vide") << "" << 0 << "Vous êtes promouvable au 2e échelon"
+                              << QStringList { "'' n'est pas une valeur entière correcte." };
+        QTest::newRow("0") << "0" << -1 << "Vous êtes promouvable au 1e échelon" << none;
+        QTest::newRow("11") << "11" << 9 << "Vous êtes promouvable au 11e échelon" << none;
+        QTest::newRow("-5") << "-5" << -1 << "Vous êtes promouvable au 1e échelon" << none;
+        QTest::newRow("$FF") << "$FF" << 9 << "Vous êtes promouvable au 11e échelon" << none;
+    }
+    void stepTexts()
+    {
+        QFETCH(QString, step);
+        QFETCH(int, itemIndex);
+        QFETCH(QString, heading);
+        QFETCH(QStringList, messages);
+        WindowFixture window;
+        IdentityRecord record = Person { QStringLiteral("Albert") }.record();
+        WriteField(record, RecordField::Step, step);
+        WriteDataFile(std::vector { record });
+        DialogScript answers({ ClickButton(QStringLiteral("OK")) });
+        window.form().show();
+        QTRY_COMPARE(window.names()->names(), QStringList { "Albert" });
+        QTRY_COMPARE(answers.seen, messages);
+        QCOMPARE(window.steps()->itemIndex(), itemIndex);
+        QCOMPARE(window.caption("Label2"), heading);
     }
 
     void stepThatIsNotANumberStopsTheLoad()
