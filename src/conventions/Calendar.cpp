@@ -13,9 +13,18 @@ constexpr std::int64_t kUnixEpochAsDateValue = 25569;
 // DateValue of 1 January 0001 is 1 - 693594.
 constexpr std::int64_t kDayNumberOfDateValueZero = 693594;
 constexpr std::int64_t kDaysPer400Years = 146097;
+// Day numbers of 1 January 0001 and 31 December 9999, the calendar's ends.
+constexpr std::int64_t kFirstDayNumber = 1;
+constexpr std::int64_t kLastDayNumber = 3652059;
 constexpr long double kMillisecondsPerDay = 86400000.0L;
 
 const QString kEncodeError = QStringLiteral("Argument incorrect pour l'encodage de date");
+
+bool isInCalendar(DateValue value)
+{
+    return std::isfinite(value) && DayNumber(value) >= kFirstDayNumber
+        && DayNumber(value) <= kLastDayNumber;
+}
 
 } // namespace
 
@@ -67,6 +76,9 @@ DateParts DecodeDateParts(DateValue value)
 
 DateValue AddMonths(DateValue value, std::int32_t months)
 {
+    // Outside the calendar the decoded year would wrap around (year 65537 reads as year 1).
+    if (!isInCalendar(value))
+        throw ConversionError(kEncodeError);
     const DateParts parts = DecodeDateParts(value);
     const int sign = months >= 0 ? 1 : -1;
     std::int64_t year = parts.year + months / 12;
@@ -75,8 +87,7 @@ DateValue AddMonths(DateValue value, std::int32_t months)
         year += sign;
         month -= 12 * sign;
     }
-    // A value before year 1 decodes to month 0, which no month arithmetic can repair.
-    if (year < 1 || year > 9999 || month < 1 || month > 12)
+    if (year < 1 || year > 9999)
         throw ConversionError(kEncodeError);
     const int day = std::min<int>(parts.day, MonthLength(int(year), int(month)));
     const std::optional<DateValue> result
@@ -84,7 +95,11 @@ DateValue AddMonths(DateValue value, std::int32_t months)
     if (!result)
         throw ConversionError(kEncodeError);
     const double timeOfDay = std::fabs(value - std::trunc(value));
-    return *result < 0 ? *result - timeOfDay : *result + timeOfDay;
+    const DateValue withTime = *result < 0 ? *result - timeOfDay : *result + timeOfDay;
+    // A time of day a hair short of midnight can carry the first day of year 1 out of it.
+    if (!isInCalendar(withTime))
+        throw ConversionError(kEncodeError);
+    return withTime;
 }
 
 DateValue TodaysDate(std::chrono::year_month_day today)

@@ -28,7 +28,9 @@ std::int64_t DayNumber(DateValue value);
 // Year 0, month 0, day 0 for any value before 1 January 0001.
 DateParts DecodeDateParts(DateValue value);
 
-// Adds n months, the day clamped to the target month; ConversionError outside years 1..9999.
+// Adds n months, the day clamped to the target month. ConversionError "Argument incorrect pour
+// l'encodage de date" for a value that is not a date of years 1..9999 (NaN and infinities
+// included) and for a result outside those years.
 DateValue AddMonths(DateValue value, std::int32_t months);
 
 // The DateValue of a civil date read from a clock; ConversionError outside years 1..9999.

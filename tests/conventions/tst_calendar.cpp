@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 using namespace std::chrono;
 
 namespace {
@@ -158,6 +160,14 @@ private slots:
         QCOMPARE(AddMonths(from, months), expected);
     }
 
+    // The calendar's own ends, time of day included, are still dates.
+    void addMonthsAtTheEnds()
+    {
+        QCOMPARE(AddMonths(date(9999, 12, 31), -1), date(9999, 11, 30));
+        QCOMPARE(AddMonths(date(1, 1, 1), 0), date(1, 1, 1));
+        QCOMPARE(AddMonths(date(9999, 12, 31) + 0.5, 0), date(9999, 12, 31) + 0.5);
+    }
+
     // The clamp depends on the starting day: two single months are not one double step.
     void addMonthsIsNotAssociative()
     {
@@ -174,6 +184,19 @@ private slots:
         QTest::newRow("01/01/0001 - 1") << date(1, 1, 1) << -1;
         QTest::newRow("avant l'an 1") << -700000.0 << 1;
         QTest::newRow("très grand nombre de mois") << date(2000, 1, 1) << 2147483647;
+        // A value outside the calendar is refused before its year can wrap around.
+        const double year65537 = date(9999, 12, 31) + 55538.0 * 365.2425;
+        QTest::newRow("an 65537, même sans mois") << year65537 << 0;
+        QTest::newRow("an 65537 - 12") << year65537 << -12;
+        QTest::newRow("lendemain du 31/12/9999") << date(9999, 12, 31) + 1 << -1;
+        QTest::newRow("veille du 01/01/0001") << date(1, 1, 1) - 1 << 1;
+        QTest::newRow("pas un nombre") << std::numeric_limits<double>::quiet_NaN() << 0;
+        QTest::newRow("plus l'infini") << std::numeric_limits<double>::infinity() << 1;
+        QTest::newRow("moins l'infini") << -std::numeric_limits<double>::infinity() << 1;
+        QTest::newRow("le plus grand double") << std::numeric_limits<double>::max() << 0;
+        // Its day is 1 January 0001 to the millisecond, but its time of day would carry the
+        // result into year 0.
+        QTest::newRow("un rien avant le 2 janvier 0001") << -693592.99999999884 << 0;
     }
     void addMonthsOutOfRange()
     {
