@@ -300,6 +300,50 @@ private slots:
         QCOMPARE(window.edit("MaskEdit1")->text(), QStringLiteral("01/01/01"));
     }
 
+    void negativeSeniorityShowsWhole_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("-14 jours") << "15/06/01"
+                                   << "01/06/01" << QStringList { "0", "0", "-14", "-0,039" };
+        QTest::newRow("-11 mois") << "01/12/01"
+                                  << "01/01/01" << QStringList { "0", "-11", "0", "-0,917" };
+        QTest::newRow("-99 ans") << "01/01/75"
+                                 << "01/01/76" << QStringList { "-99", "0", "0", "-99,000" };
+    }
+    // The fields limit typing to two characters, but a result the program writes goes in whole
+    // and fits in the 24 pixels the field has.
+    void negativeSeniorityShowsWhole()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, reference);
+        QFETCH(QStringList, expected);
+        WindowFixture window;
+        window.start();
+        window.edit<MaskDateEdit>("MaskEdit4")->setDateText(start);
+        window.edit<CalendarDateEdit>("MaskEdit3")->setDateText(reference);
+        QCOMPARE(window.seniority(), expected);
+        for (const char* name : { "Edit6", "Edit7", "Edit8" }) {
+            QLineEdit* edit = window.edit(name);
+            QCOMPARE(edit->width(), 24);
+            QStyleOptionFrame option;
+            option.initFrom(edit);
+            option.rect = edit->rect();
+            option.lineWidth
+                = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+            // QLineEdit keeps two pixels on each side of the text within its contents.
+            const int room
+                = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).width()
+                - 4;
+            QVERIFY2(edit->fontMetrics().horizontalAdvance(edit->text()) <= room,
+                qPrintable(QStringLiteral("%1 : « %2 » (%4) dépasse %3 pixels")
+                               .arg(QString::fromLatin1(name), edit->text())
+                               .arg(room)
+                               .arg(edit->fontMetrics().horizontalAdvance(edit->text()))));
+        }
+    }
+
     void decimalYearsLabelGrows()
     {
         WindowFixture window;

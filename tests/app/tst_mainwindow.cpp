@@ -192,9 +192,9 @@ private slots:
         QTest::newRow("Edit3") << "Edit3" << 32767 << true;
         QTest::newRow("Edit4") << "Edit4" << 6 << false;
         QTest::newRow("Edit5") << "Edit5" << 32767 << false;
-        QTest::newRow("Edit6") << "Edit6" << 2 << true;
-        QTest::newRow("Edit7") << "Edit7" << 2 << true;
-        QTest::newRow("Edit8") << "Edit8" << 2 << true;
+        QTest::newRow("Edit6: pas de coupe des résultats") << "Edit6" << 32767 << true;
+        QTest::newRow("Edit7: pas de coupe des résultats") << "Edit7" << 32767 << true;
+        QTest::newRow("Edit8: pas de coupe des résultats") << "Edit8" << 32767 << true;
         QTest::newRow("Edit9") << "Edit9" << 32767 << false;
         QTest::newRow("Edit15") << "Edit15" << 1 << false;
         QTest::newRow("MaskEdit1") << "MaskEdit1" << 8 << false;
