@@ -66,8 +66,6 @@ CalendarDateEdit::CalendarDateEdit(QWidget* parent)
     , m_pattern(fieldPattern(PartOrderOf(dateConventions().DatePattern), fieldYearLength()))
     , m_lastText(dateText())
     , m_button(new QToolButton(this))
-    , m_popup(new QWidget(this, Qt::Popup))
-    , m_calendar(new QCalendarWidget(m_popup))
 {
     m_button->setObjectName(QStringLiteral("calendarButton"));
     m_button->setFocusPolicy(Qt::NoFocus);
@@ -76,7 +74,17 @@ CalendarDateEdit::CalendarDateEdit(QWidget* parent)
     m_button->setCheckable(true); // pressed while the calendar is down
     setTextMargins(0, 0, kButtonWidth, 0);
     connect(m_button, &QToolButton::clicked, this, &CalendarDateEdit::showCalendar);
+    connect(this, &DigitFieldEdit::editedByUser, this, &CalendarDateEdit::reportIfChanged);
+}
 
+// Built when it first drops down: most runs never open it, and it costs a good part of the
+// window's start.
+QCalendarWidget* CalendarDateEdit::calendar()
+{
+    if (m_calendar)
+        return m_calendar;
+    m_popup = new QWidget(this, Qt::Popup);
+    m_calendar = new QCalendarWidget(m_popup);
     m_calendar->setFirstDayOfWeek(Qt::Monday);
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_calendar->setGridVisible(true);
@@ -95,8 +103,7 @@ CalendarDateEdit::CalendarDateEdit(QWidget* parent)
     for (QWidget* child : m_calendar->findChildren<QWidget*>())
         child->installEventFilter(this);
     m_popup->installEventFilter(this);
-
-    connect(this, &DigitFieldEdit::editedByUser, this, &CalendarDateEdit::reportIfChanged);
+    return m_calendar;
 }
 
 void CalendarDateEdit::resizeEvent(QResizeEvent* event)
@@ -145,7 +152,7 @@ void CalendarDateEdit::moveBy(int days) { setDate(date().value_or(today()) + day
 
 void CalendarDateEdit::showCalendar()
 {
-    m_calendar->setSelectedDate(toQDate(date().value_or(today())));
+    calendar()->setSelectedDate(toQDate(date().value_or(today())));
     m_popup->adjustSize();
     // Under the field, kept on the screen.
     QPoint position = mapToGlobal(rect().bottomLeft());
@@ -191,7 +198,7 @@ bool CalendarDateEdit::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_popup && event->type() == QEvent::Hide)
         m_button->setChecked(false);
-    if (event->type() != QEvent::KeyPress || !m_popup->isVisible())
+    if (event->type() != QEvent::KeyPress || !m_popup || !m_popup->isVisible())
         return DigitFieldEdit::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     const int months = key->modifiers() & Qt::ControlModifier ? 12 : 1;

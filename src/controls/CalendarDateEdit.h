@@ -29,7 +29,7 @@ public:
     QToolButton* calendarButton() const { return m_button; }
     // Drops the calendar down, on the field's date or else today.
     void showCalendar();
-    QCalendarWidget* calendar() const { return m_calendar; }
+    QCalendarWidget* calendar();
 
 signals:
     void dateTextChanged(const QString& text);
@@ -49,6 +49,6 @@ private:
     QString m_pattern;
     QString m_lastText;
     QToolButton* m_button;
-    QWidget* m_popup;
-    QCalendarWidget* m_calendar;
+    QWidget* m_popup = nullptr;
+    QCalendarWidget* m_calendar = nullptr;
 };

@@ -40,14 +40,6 @@ NameComboBox::NameComboBox(QWidget* parent)
     setDuplicatesEnabled(true);
     setItemDelegate(new FixedHeightDelegate(this));
     lineEdit()->installEventFilter(this);
-    // Becoming editable polished the box before it had a name; style sheets that name it
-    // apply only when it is polished again.
-    connect(this, &QObject::objectNameChanged, this, [this] {
-        for (QWidget* widget : { static_cast<QWidget*>(this), static_cast<QWidget*>(lineEdit()) }) {
-            widget->style()->unpolish(widget);
-            widget->style()->polish(widget);
-        }
-    });
     connect(lineEdit(), &QLineEdit::textEdited, this, &NameComboBox::nameChangedByUser);
     connect(this, &QComboBox::activated, this, &NameComboBox::nameChangedByUser);
 }
@@ -70,10 +62,17 @@ void NameComboBox::setNameText(const QString& text)
 void NameComboBox::addName(const QString& name)
 {
     const QString text = nameText();
-    int position = 0;
-    while (position < count() && alphabetical().compare(itemText(position), name) <= 0)
-        ++position;
-    insertItem(position, name);
+    // After every entry that sorts at or before it, so that equal names keep their order.
+    int low = 0;
+    int high = count();
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (alphabetical().compare(itemText(middle), name) <= 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    insertItem(low, name);
     setNameText(text);
 }
 
