@@ -39,6 +39,14 @@ void setCaption(QLabel* label, const QString& text)
     label->resize(std::max(label->sizeHint().width(), label->width()), label->height());
 }
 
+// A promotion date is announced with the name of its rhythm, which follows the corps.
+void setRhythmCaption(QLabel* caption, QLineEdit* date, const QString& text)
+{
+    setCaption(caption, text);
+    date->setAccessibleName(
+        QStringLiteral("Promouvable %1 le").arg(QString(text).remove(QStringLiteral(" ;"))));
+}
+
 } // namespace
 
 TForm1::TForm1(QWidget* parent)
@@ -224,8 +232,8 @@ void TForm1::Button1Click(QObject*)
     professeur ? ParcovalPE() : ParcovalInstit();
     const RhythmCaptions captions
         = RhythmCaptionsOf(professeur ? Corps::ProfesseurDesEcoles : Corps::Instituteur);
-    setCaption(ui.Label3, captions.fast);
-    setCaption(ui.Label4, captions.middle);
+    setRhythmCaption(ui.Label3, ui.Edit1, captions.fast);
+    setRhythmCaption(ui.Label4, ui.Edit2, captions.middle);
     setCaption(ui.Label2, PromotionHeading(ui.RadioGroup1->itemIndex()));
     const auto dates
         = ComputePromotionDates(parseDate(ui.MaskEdit1->dateText()), currentDurations());
@@ -390,4 +398,4 @@ void TForm1::FormCloseQuery(QObject*, bool& CanClose)
         QCoreApplication::quit();
 }
 
-void TForm1::Lisezmoi1Click(QObject*) { OpenReadme(); }
+void TForm1::Lisezmoi1Click(QObject*) { OpenReadme(this); }

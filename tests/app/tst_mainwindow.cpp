@@ -2,6 +2,7 @@
 #include "Unit1.h"
 #include "app/Startup.h"
 
+#include <QAccessible>
 #include <QToolButton>
 #include <QtTest>
 
@@ -273,16 +274,94 @@ private slots:
         QCOMPARE(m_form->contextMenuPolicy(), Qt::CustomContextMenu);
     }
 
-    // F1 reaches the menu item from any control, and a missing readme shows nothing.
+    // F1 reaches the menu item from any control. The test platform has no program to show the
+    // guide, and a notice says so instead of nothing.
     void f1FromAControl()
     {
         auto* item = m_form->findChild<QAction*>(QStringLiteral("Lisezmoi1"));
         QSignalSpy triggered(item, &QAction::triggered);
         auto* edit = m_form->findChild<QLineEdit*>(QStringLiteral("Edit12"));
         edit->setFocus();
+        QString notice;
+        WhenDialogOpens([&](QWidget* dialog) {
+            notice = dialog->findChild<QLabel*>(QStringLiteral("Message"))->text();
+            dialog->findChild<QPushButton*>(QStringLiteral("OK"))->click();
+        });
         QTest::keyClick(edit, Qt::Key_F1);
         QCOMPARE(triggered.count(), 1);
-        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QCOMPARE(notice,
+            QStringLiteral("Aucun programme n'a pu ouvrir le guide « Lisez-moi.pdf ». Installez "
+                           "un lecteur de fichiers PDF."));
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    }
+
+    // A screen reader announces each field, result and button by its French caption.
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("spoken");
+        const QList<std::pair<const char*, const char*>> names {
+            { "Edit9", "NUMEN" },
+            { "MaskEdit1", "Date de promotion" },
+            { "RadioGroup1", "Vous avez été promu(e) au" },
+            { "MaskEdit4", "Ancienneté à partir du" },
+            { "MaskEdit2", "Dernière inspection le" },
+            { "Edit4", "Note obtenue" },
+            { "Edit5", "Appréciation adverbiale" },
+            { "Button2", "Enregistrer vos données" },
+            { "ComboBox1", "Choisir l'identité" },
+            { "Button3", "Supprimer" },
+            { "RadioButton1", "Professeur des écoles" },
+            { "RadioButton2", "Instituteur(trice)" },
+            { "Edit1", "Promouvable au grand choix le" },
+            { "Edit2", "Promouvable au choix le" },
+            { "Edit3", "Promouvable à l'ancienneté le" },
+            { "MaskEdit3", "Ancienneté au" },
+            { "Edit6", "Ancienneté : années" },
+            { "Edit7", "Ancienneté : mois" },
+            { "Edit8", "Ancienneté : jours" },
+            { "Button1", "Calculer" },
+            { "Edit10", "Gestion : premier code" },
+            { "Edit11", "Gestion : second code" },
+            { "Edit12", "Poste" },
+            { "Edit13", "Min." },
+            { "Edit14", "N° Dos." },
+            { "Edit15", "Lettre (n° RNE école)" },
+        };
+        for (const auto& [name, spoken] : names)
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(spoken);
+    }
+    void accessibleNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, spoken);
+        QAccessibleInterface* accessible
+            = QAccessible::queryAccessibleInterface(control(*m_form, name));
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), spoken);
+    }
+
+    // The first two dates are announced with the rhythms of the corps chosen.
+    void accessibleNamesFollowTheCorps()
+    {
+        auto* instituteur = m_form->findChild<QRadioButton*>(QStringLiteral("RadioButton2"));
+        auto* professeur = m_form->findChild<QRadioButton*>(QStringLiteral("RadioButton1"));
+        const auto spoken = [&](const char* name) {
+            return QAccessible::queryAccessibleInterface(
+                control(*m_form, QString::fromLatin1(name)))
+                ->text(QAccessible::Name);
+        };
+        instituteur->click();
+        QCOMPARE(spoken("Edit1"), QStringLiteral("Promouvable au choix le"));
+        QCOMPARE(spoken("Edit2"), QStringLiteral("Promouvable au mi-choix le"));
+        professeur->click();
+        QCOMPARE(spoken("Edit1"), QStringLiteral("Promouvable au grand choix le"));
+        QCOMPARE(spoken("Edit2"), QStringLiteral("Promouvable au choix le"));
+        // The decimal years are read out as they show, and described.
+        auto* decimalYears = m_form->findChild<QLabel*>(QStringLiteral("Label19"));
+        QCOMPARE(spoken("Label19"), decimalYears->text());
+        QCOMPARE(decimalYears->accessibleDescription(),
+            QStringLiteral("Ancienneté en années décimales"));
     }
 
     void tabOrder()

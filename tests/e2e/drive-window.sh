@@ -1,21 +1,24 @@
 #!/usr/bin/env bash
-# End to end: the real program on a virtual X display, driven by real X input. It types a
-# date, changes the step and the corps, saves under a name through the dialog, then checks
-# the data file's bytes and the texts the window shows (copied out through the clipboard).
+# End to end: the real program on a virtual X display, driven by real X input, started
+# without any locale as on a bare machine. It types a date, changes the step and the corps,
+# saves under a name through the dialog, then checks the data file's bytes and the texts the
+# window shows (copied out through the clipboard).
 # Usage: drive-window.sh PROGRAM
 set -euo pipefail
 program="$(realpath "$1")"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 export PROGRAM="$program" WORK="$work"
-unset QT_QPA_PLATFORM
-exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -euo pipefail -c '
+unset QT_QPA_PLATFORM LC_ALL LC_CTYPE LC_MESSAGES LANG LANGUAGE
+xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -euo pipefail -c '
     cd "$WORK"
-    LC_ALL=C.UTF-8 "$PROGRAM" 2>"$WORK/stderr" &
+    "$PROGRAM" 2>"$WORK/stderr" &
     pid=$!
     trap "kill $pid 2>/dev/null || true" EXIT
-    window=$(timeout 30 xdotool search --sync --name "Données de parcoval" | head -n 1)
+    window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
     sleep 1
+    # Without a locale too, the title reaches the desktop right (Latin-1 in its old property).
+    xdotool search --name "Données de parcoval" | grep -qx "$window" || { echo "ÉCHEC : titre $(xprop -id "$window" WM_NAME)" >&2; exit 1; }
     at() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
     # The text of a read-only field, copied the way a user would.
     copied() { at "$1" "$2"; xdotool key ctrl+a ctrl+c; sleep 0.3; xclip -o -selection clipboard; }
