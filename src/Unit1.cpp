@@ -3,6 +3,7 @@
 #include "app/Dialogs.h"
 #include "app/ErrorReport.h"
 #include "app/Readme.h"
+#include "app/RecordSheetOutput.h"
 #include "conventions/DateText.h"
 #include "conventions/LocalClock.h"
 #include "conventions/LocaleConventions.h"
@@ -14,6 +15,7 @@
 #include "records/RecordOperations.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
@@ -31,6 +33,12 @@ DateValue parseDate(const QString& text)
 QString formatDate(DateValue value) { return FormatDateText(value, dateConventions()); }
 
 QString today() { return formatDate(TodaysDate(LocalToday())); }
+
+QDate localDay()
+{
+    const auto day = LocalToday();
+    return QDate(int(day.year()), int(unsigned(day.month())), int(unsigned(day.day())));
+}
 
 // Labels size themselves to their text, growing to the right.
 void setCaption(QLabel* label, const QString& text)
@@ -72,6 +80,10 @@ void TForm1::wireEvents()
         [this](const QPoint& position) { ui.PopupMenu1->popup(mapToGlobal(position)); });
     connect(ui.Lisezmoi1, &QAction::triggered, this,
         Guarded(this, [this] { Lisezmoi1Click(ui.Lisezmoi1); }));
+    connect(ui.Imprimerlafiche1, &QAction::triggered, this,
+        Guarded(this, [this] { Imprimerlafiche1Click(ui.Imprimerlafiche1); }));
+    connect(ui.EnregistrerlaficheenPDF1, &QAction::triggered, this,
+        Guarded(this, [this] { EnregistrerlaficheenPDF1Click(ui.EnregistrerlaficheenPDF1); }));
 
     connect(ui.Button1, &QPushButton::clicked, this,
         Guarded(this, [this] { Button1Click(ui.Button1); }));
@@ -399,3 +411,43 @@ void TForm1::FormCloseQuery(QObject*, bool& CanClose)
 }
 
 void TForm1::Lisezmoi1Click(QObject*) { OpenReadme(this); }
+
+void TForm1::Imprimerlafiche1Click(QObject*) { PrintRecordSheet(this, CurrentRecordSheet()); }
+
+void TForm1::EnregistrerlaficheenPDF1Click(QObject*)
+{
+    SaveRecordSheetPdf(this, CurrentRecordSheet(),
+        QDir::current().absoluteFilePath(
+            DefaultSheetFileName(ui.ComboBox1->nameText(), localDay())));
+}
+
+RecordSheet TForm1::CurrentRecordSheet() const
+{
+    const QRadioButton* step = ui.RadioGroup1->button(ui.RadioGroup1->itemIndex());
+    RecordSheet sheet;
+    sheet.name = ui.ComboBox1->nameText();
+    sheet.numen = ui.Edit9->text();
+    sheet.corps = (ui.RadioButton1->isChecked() ? ui.RadioButton1 : ui.RadioButton2)->text();
+    sheet.step = step ? step->text() : QString();
+    sheet.promotionDate = ui.MaskEdit1->text();
+    sheet.heading = ui.Label2->text();
+    sheet.promotionDates = { ui.Edit1->text(), ui.Edit2->text(), ui.Edit3->text() };
+    sheet.rhythms = { ui.Label3->text(), ui.Label4->text(), ui.Label5->text() };
+    sheet.seniorityStart = ui.MaskEdit4->text();
+    sheet.referenceDate = ui.MaskEdit3->text();
+    sheet.years = ui.Edit6->text();
+    sheet.months = ui.Edit7->text();
+    sheet.days = ui.Edit8->text();
+    sheet.decimalYears = ui.Label19->text();
+    sheet.inspectionDate = ui.MaskEdit2->text();
+    sheet.mark = ui.Edit4->text();
+    sheet.appraisal = ui.Edit5->text();
+    sheet.gestion1 = ui.Edit10->text();
+    sheet.gestion2 = ui.Edit11->text();
+    sheet.poste = ui.Edit12->text();
+    sheet.letter = ui.Edit15->text();
+    sheet.min = ui.Edit13->text();
+    sheet.dossier = ui.Edit14->text();
+    sheet.printedOn = localDay().toString(QStringLiteral("dd/MM/yyyy"));
+    return sheet;
+}

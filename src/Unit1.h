@@ -20,6 +20,7 @@
 //   Edit10..15 Gestion 1, 2, Poste, Min., N° Dos., lettre
 //   RadioGroup1 step held (index 0..9)    RadioButton1/2 corps    ComboBox1 record names
 
+#include "app/RecordSheet.h"
 #include "records/IdentityRecord.h"
 #include "ui_Unit1.h"
 
@@ -57,6 +58,11 @@ public:
 
     void FormCloseQuery(QObject* Sender, bool& CanClose);
     void Lisezmoi1Click(QObject* Sender = nullptr);
+    // The record sheet: printed, or saved as PDF.
+    void Imprimerlafiche1Click(QObject* Sender = nullptr);
+    void EnregistrerlaficheenPDF1Click(QObject* Sender = nullptr);
+    // What the window shows now, as the sheet shows it.
+    RecordSheet CurrentRecordSheet() const;
 
 protected:
     bool event(QEvent* event) override;

@@ -265,12 +265,22 @@ private slots:
     {
         auto* menu = m_form->findChild<QMenu*>(QStringLiteral("PopupMenu1"));
         QVERIFY(menu);
-        auto* item = m_form->findChild<QAction*>(QStringLiteral("Lisezmoi1"));
-        QVERIFY(item);
-        QCOMPARE(item->text(), QStringLiteral("Lisez-moi"));
-        QCOMPARE(item->shortcut(), QKeySequence(Qt::Key_F1));
-        QVERIFY(menu->actions().contains(item));
-        QVERIFY(m_form->actions().contains(item));
+        const QList<std::tuple<const char*, const char*, QKeySequence>> items {
+            { "Lisezmoi1", "Lisez-moi", QKeySequence(Qt::Key_F1) },
+            { "Imprimerlafiche1", "Imprimer la fiche…", QKeySequence(QStringLiteral("Ctrl+P")) },
+            { "EnregistrerlaficheenPDF1", "Enregistrer la fiche en PDF…",
+                QKeySequence(QStringLiteral("Ctrl+Shift+P")) },
+        };
+        QCOMPARE(menu->actions().size(), items.size());
+        for (int i = 0; i < items.size(); ++i) {
+            const auto& [name, caption, shortcut] = items[i];
+            QAction* item = menu->actions()[i];
+            QCOMPARE(item->objectName(), QString::fromLatin1(name));
+            QCOMPARE(item->text(), QString::fromUtf8(caption));
+            QCOMPARE(item->shortcut(), shortcut);
+            // The shortcuts work from the whole window, not only in the open menu.
+            QVERIFY(m_form->actions().contains(item));
+        }
         QCOMPARE(m_form->contextMenuPolicy(), Qt::CustomContextMenu);
     }
 
