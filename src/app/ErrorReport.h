@@ -1,6 +1,6 @@
 #pragma once
 
-#include "conventions/Errors.h"
+#include "ParcovalError.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "RecordSheet.h"
 
-#include "conventions/Errors.h"
+#include "ParcovalError.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "conventions/Errors.h"
+#include "ParcovalError.h"
 
 // A failed access to the data file. Codes follow the numbering users of the format know:
 // 2 not found, 3 bad path, 4 too many open files, 5 access denied, 100 read past the end,

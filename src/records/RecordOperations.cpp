@@ -2,7 +2,7 @@
 
 #include "DataFile.h"
 #include "DataFileRewrite.h"
-#include "conventions/Errors.h"
+#include "ParcovalError.h"
 
 #include <algorithm>
 

@@ -2,6 +2,7 @@
 #include "app/ApplicationTitle.h"
 #include "app/Dialogs.h"
 #include "app/ErrorReport.h"
+#include "conventions/Errors.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
+#include "ParcovalError.h"
 #include "app/RecordSheet.h"
-#include "conventions/Errors.h"
 
 #include <QPrinter>
 #include <QtTest>
