@@ -15,10 +15,12 @@
 #include "records/RecordOperations.h"
 
 #include <QCloseEvent>
+
 #include <QDir>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -209,33 +211,77 @@ void TForm1::setReferenceDate(const QString& text)
         MaskEdit3Change(nullptr);
 }
 
-QString TForm1::controlText(const char* name) const
+TForm1::FieldControl TForm1::controlOf(RecordField field) const
 {
-    const auto* widget = findChild<const QWidget*>(QString::fromLatin1(name));
-    if (const auto* date = qobject_cast<const MaskDateEdit*>(widget))
-        return date->dateText();
-    return qobject_cast<const QLineEdit*>(widget)->text();
+    const std::array<std::pair<RecordField, FieldControl>, 12> controls { {
+        { RecordField::PromotionDate, ui.MaskEdit1 },
+        { RecordField::InspectionDate, ui.MaskEdit2 },
+        { RecordField::Mark, ui.Edit4 },
+        { RecordField::Appraisal, ui.Edit5 },
+        { RecordField::SeniorityStart, ui.MaskEdit4 },
+        { RecordField::Numen, ui.Edit9 },
+        { RecordField::Gestion1, ui.Edit10 },
+        { RecordField::Gestion2, ui.Edit11 },
+        { RecordField::Poste, ui.Edit12 },
+        { RecordField::Min, ui.Edit13 },
+        { RecordField::Dossier, ui.Edit14 },
+        { RecordField::Letter, ui.Edit15 },
+    } };
+    const auto found = std::find_if(controls.begin(), controls.end(),
+        [field](const auto& control) { return control.first == field; });
+    Q_ASSERT(found != controls.end()); // every text field has its control
+    return found->second;
 }
 
-void TForm1::setControlText(const char* name, const QString& text)
-{
-    auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
-    if (auto* date = qobject_cast<MaskDateEdit*>(widget))
-        date->setDateText(text);
-    else
-        qobject_cast<QLineEdit*>(widget)->setText(text);
-}
+namespace {
+
+// A masked date field is read and written through its date text.
+struct FieldText {
+    QString operator()(const MaskDateEdit* date) const { return date->dateText(); }
+    QString operator()(const QLineEdit* edit) const { return edit->text(); }
+};
+
+struct SetFieldText {
+    const QString& text;
+    void operator()(MaskDateEdit* date) const { date->setDateText(text); }
+    void operator()(QLineEdit* edit) const { edit->setText(text); }
+};
+
+} // namespace
 
 void TForm1::fillTextFields(const IdentityRecord& record)
 {
-    for (const FieldControl& binding : kFieldControls)
-        setControlText(binding.control, ReadField(record, binding.field));
+    for (const TextField& text : kTextFieldsInFillOrder)
+        std::visit(SetFieldText { ReadField(record, text.field) }, controlOf(text.field));
 }
 
 void TForm1::takeFields(IdentityRecord& record) const
 {
     TakeFields(record, ui.RadioGroup1->itemIndex(),
-        [this](const char* name) { return controlText(name); });
+        [this](RecordField field) { return std::visit(FieldText {}, controlOf(field)); });
+}
+
+// The load shows a record's texts before its step, so that the RadioGroup1Click a new step
+// runs computes with them; the reference date, which the calculation reads, goes in between.
+void TForm1::showLoadedRecord(const IdentityRecord& record)
+{
+    const int stepIndex = StepIndexOf(record);
+    setCaption(ui.Label2, PromotionHeading(stepIndex));
+    fillTextFields(record);
+    setReferenceDate(today());
+    setStepIndex(stepIndex);
+    Button1Click(nullptr);
+}
+
+// A choice in the name list sets the step first: the RadioGroup1Click it runs computes with
+// the previous texts, as the design has it; the chosen texts follow and are computed again.
+void TForm1::showChosenRecord(const IdentityRecord& record)
+{
+    const int stepIndex = StepIndexOf(record);
+    setStepIndex(stepIndex);
+    setCaption(ui.Label2, PromotionHeading(stepIndex));
+    fillTextFields(record);
+    Button1Click(nullptr);
 }
 
 void TForm1::Button1Click(QObject*)
@@ -306,15 +352,8 @@ void TForm1::FormActivate(QObject*)
     }
     if (loaded) {
         ui.ComboBox1->setNameText(ui.ComboBox1->itemText(0));
-        if (const auto number = table.find(ui.ComboBox1->nameText())) {
-            const IdentityRecord record = table.slot(*number);
-            const int stepIndex = StepIndexOf(record);
-            setCaption(ui.Label2, PromotionHeading(stepIndex));
-            fillTextFields(record);
-            setReferenceDate(today());
-            setStepIndex(stepIndex);
-            Button1Click(nullptr);
-        }
+        if (const auto number = table.find(ui.ComboBox1->nameText()))
+            showLoadedRecord(IdentityRecord(table.slot(*number)));
     }
     setReferenceDate(today());
 }
@@ -322,15 +361,8 @@ void TForm1::FormActivate(QObject*)
 void TForm1::ComboBox1Change(QObject*)
 {
     // While a name is being typed, or for a name no record has, nothing changes.
-    const auto number = recordTable().find(ui.ComboBox1->nameText());
-    if (!number)
-        return;
-    const IdentityRecord record = recordTable().slot(*number);
-    const int stepIndex = StepIndexOf(record);
-    setStepIndex(stepIndex);
-    setCaption(ui.Label2, PromotionHeading(stepIndex));
-    fillTextFields(record);
-    Button1Click(nullptr);
+    if (const auto number = recordTable().find(ui.ComboBox1->nameText()))
+        showChosenRecord(IdentityRecord(recordTable().slot(*number)));
 }
 
 void TForm1::Button2Click(QObject*)

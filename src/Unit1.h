@@ -26,6 +26,8 @@
 
 #include <QWidget>
 
+#include <variant>
+
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -76,10 +78,13 @@ private:
     void fitOuterSizeAndCentre();
     void setStepIndex(int index);
     void setReferenceDate(const QString& text);
-    QString controlText(const char* name) const;
-    void setControlText(const char* name, const QString& text);
+    // The control that shows a text field of the record.
+    using FieldControl = std::variant<MaskDateEdit*, QLineEdit*>;
+    FieldControl controlOf(RecordField field) const;
     void fillTextFields(const IdentityRecord& record);
     void takeFields(IdentityRecord& record) const;
+    void showLoadedRecord(const IdentityRecord& record);
+    void showChosenRecord(const IdentityRecord& record);
 
     Ui::TForm1 ui;
     bool m_activated = false;

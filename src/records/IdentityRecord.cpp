@@ -8,23 +8,6 @@
 
 namespace {
 
-constexpr std::array<FieldLayout, 14> kLayouts { {
-    { 0, 20 }, // Name
-    { 21, 2 }, // Step
-    { 24, 10 }, // PromotionDate
-    { 35, 6 }, // Mark
-    { 42, 10 }, // InspectionDate
-    { 53, 20 }, // Appraisal
-    { 74, 10 }, // SeniorityStart
-    { 85, 20 }, // Numen
-    { 106, 10 }, // Gestion1
-    { 117, 10 }, // Gestion2
-    { 128, 10 }, // Poste
-    { 139, 5 }, // Min
-    { 145, 5 }, // Dossier
-    { 151, 1 }, // Letter
-} };
-
 constexpr char kCodePage[] = "windows-1252";
 
 // One byte per character; "?" for what the code page cannot hold.
@@ -46,11 +29,9 @@ QByteArray encode(const QString& text, int capacity)
 
 } // namespace
 
-FieldLayout LayoutOf(RecordField field) { return kLayouts[std::size_t(field)]; }
-
 void ClearFieldTails(IdentityRecord& record)
 {
-    for (const FieldLayout& layout : kLayouts) {
+    for (const FieldLayout& layout : kFieldLayouts) {
         auto* start = record.bytes.data() + layout.offset;
         start[0] = std::min<std::uint8_t>(start[0], std::uint8_t(layout.capacity));
         std::fill(start + 1 + start[0], start + 1 + layout.capacity, std::uint8_t(0));

@@ -34,7 +34,25 @@ struct FieldLayout {
     int capacity; // text bytes after it
 };
 
-FieldLayout LayoutOf(RecordField field);
+// In the order of RecordField.
+inline constexpr std::array<FieldLayout, 14> kFieldLayouts { {
+    { 0, 20 }, // Name
+    { 21, 2 }, // Step
+    { 24, 10 }, // PromotionDate
+    { 35, 6 }, // Mark
+    { 42, 10 }, // InspectionDate
+    { 53, 20 }, // Appraisal
+    { 74, 10 }, // SeniorityStart
+    { 85, 20 }, // Numen
+    { 106, 10 }, // Gestion1
+    { 117, 10 }, // Gestion2
+    { 128, 10 }, // Poste
+    { 139, 5 }, // Min
+    { 145, 5 }, // Dossier
+    { 151, 1 }, // Letter
+} };
+
+constexpr FieldLayout LayoutOf(RecordField field) { return kFieldLayouts[std::size_t(field)]; }
 
 // The field's text: exactly as many bytes as its length byte says, decoded from Windows-1252.
 QString ReadField(const IdentityRecord& record, RecordField field);

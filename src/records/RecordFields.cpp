@@ -3,11 +3,11 @@
 #include "conventions/NumberText.h"
 
 void TakeFields(
-    IdentityRecord& record, int stepIndex, const std::function<QString(const char*)>& textOf)
+    IdentityRecord& record, int stepIndex, const std::function<QString(RecordField)>& textOf)
 {
     WriteField(record, RecordField::Step, FormatInteger(std::int32_t(stepIndex + 1)));
-    for (const FieldControl& binding : kFieldControls)
-        WriteField(record, binding.field, textOf(binding.control));
+    for (const TextField& text : kTextFieldsInFillOrder)
+        WriteField(record, text.field, textOf(text.field));
 }
 
 int StepIndexOf(const IdentityRecord& record)

@@ -18,7 +18,8 @@ xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -euo pipefail -c '
     window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
     sleep 1
     # Without a locale too, the title reaches the desktop right (Latin-1 in its old property).
-    xdotool search --name "Données de parcoval" | grep -qx "$window" || { echo "ÉCHEC : titre $(xprop -id "$window" WM_NAME)" >&2; exit 1; }
+    named=$(xdotool search --name "Données de parcoval")
+    grep -qx "$window" <<<"$named" || { echo "ÉCHEC : titre $(xprop -id "$window" WM_NAME)" >&2; exit 1; }
     at() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
     # The text of a read-only field, copied the way a user would.
     copied() { at "$1" "$2"; xdotool key ctrl+a ctrl+c; sleep 0.3; xclip -o -selection clipboard; }

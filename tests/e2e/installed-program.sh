@@ -58,9 +58,11 @@ sleep 1
 # Read in the C locale: the old title property is Latin-1, the new one UTF-8.
 [ "$(xprop -id "$window" WM_NAME)" = 'WM_NAME(STRING) = "Donn\351es de parcoval"' ] \
     || fail "titre : $(xprop -id "$window" WM_NAME)"
-xdotool search --name "Données de parcoval" | grep -qx "$window" \
-    || fail "fenêtre introuvable par son titre"
-xprop -id "$window" _NET_WM_ICON | grep -q "Icon (32 x 32)" || fail "pas d'icône 32 × 32"
+# Read whole before they are searched: grep -q would stop the writer mid-way.
+named=$(xdotool search --name "Données de parcoval")
+grep -qx "$window" <<<"$named" || fail "fenêtre introuvable par son titre"
+icons=$(xprop -id "$window" _NET_WM_ICON)
+grep -q "Icon (32 x 32)" <<<"$icons" || fail "pas d'icône 32 × 32"
 [ "$(readlink "/proc/$pid/cwd")" = "$HOME" ] || fail "dossier courant : $(readlink "/proc/$pid/cwd")"
 xdotool key --window "$window" F1
 for _ in $(seq 50); do [ -s "$OPENED" ] && break; sleep 0.1; done

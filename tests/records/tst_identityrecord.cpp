@@ -161,14 +161,31 @@ private slots:
     void takeFields()
     {
         IdentityRecord record = named(QStringLiteral("Durand"));
-        TakeFields(record, 9,
-            [](const char* control) { return QStringLiteral("x") + QString::fromLatin1(control); });
+        // Each text field gets "x" and its field number.
+        TakeFields(
+            record, 9, [](RecordField field) { return QStringLiteral("x%1").arg(int(field)); });
         QCOMPARE(ReadField(record, RecordField::Name), QStringLiteral("Durand"));
         QCOMPARE(ReadField(record, RecordField::Step), QStringLiteral("10"));
-        QCOMPARE(ReadField(record, RecordField::PromotionDate), QStringLiteral("xMaskEdit1"));
-        QCOMPARE(ReadField(record, RecordField::Numen), QStringLiteral("XEDIT9"));
+        QCOMPARE(ReadField(record, RecordField::PromotionDate), QStringLiteral("x2"));
+        QCOMPARE(ReadField(record, RecordField::Dossier), QStringLiteral("x12"));
+        QCOMPARE(ReadField(record, RecordField::Numen), QStringLiteral("X7"));
         QCOMPARE(ReadField(record, RecordField::Letter), QStringLiteral("x"));
         QCOMPARE(StepIndexOf(record), 9);
+    }
+
+    // Every text field but the name and the step is filled, each once.
+    void fillOrderHoldsEveryTextField()
+    {
+        QSet<RecordField> fields;
+        for (const TextField& text : kTextFieldsInFillOrder) {
+            QVERIFY(!fields.contains(text.field));
+            fields.insert(text.field);
+            QCOMPARE(text.capacity, LayoutOf(text.field).capacity);
+        }
+        QCOMPARE(fields.size(), 12);
+        QVERIFY(!fields.contains(RecordField::Name) && !fields.contains(RecordField::Step));
+        QCOMPARE(kTextFieldsInFillOrder.front().field, RecordField::PromotionDate);
+        QCOMPARE(kTextFieldsInFillOrder.back().field, RecordField::Letter);
     }
 
     void findByExactName()
