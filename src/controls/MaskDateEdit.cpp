@@ -6,6 +6,13 @@
 #include <QTimer>
 #include <QWindow>
 
+namespace {
+
+// Where the year's first digit stands in "dd/mm/yy".
+constexpr int kYearPosition = 6;
+
+} // namespace
+
 MaskDateEdit::MaskDateEdit(QWidget* parent)
     : DigitFieldEdit({ 2, 2, 2 }, u'_', parent)
     , m_beforeEdits(digits())
@@ -41,7 +48,7 @@ void MaskDateEdit::validate()
     m_refocusing = true;
     setFocus(Qt::OtherFocusReason);
     m_refocusing = false;
-    setCursorPosition(year[0] == u' ' ? 6 : 7);
+    setCursorPosition(year[0] == u' ' ? kYearPosition : kYearPosition + 1);
     emit invalidEntry();
 }
 

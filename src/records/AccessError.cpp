@@ -11,19 +11,19 @@ AccessError::AccessError(int code)
 QString AccessMessage(int code)
 {
     switch (code) {
-    case AccessCode::FileNotFound:
+    case int(AccessCode::FileNotFound):
         return QStringLiteral("Fichier introuvable");
-    case AccessCode::PathNotFound:
+    case int(AccessCode::PathNotFound):
         return QStringLiteral("Nom de fichier incorrect");
-    case AccessCode::TooManyOpenFiles:
+    case int(AccessCode::TooManyOpenFiles):
         return QStringLiteral("Trop de fichiers ouverts");
-    case AccessCode::AccessDenied:
+    case int(AccessCode::AccessDenied):
         return QStringLiteral("Accès au fichier refusé");
-    case AccessCode::ReadPastEnd:
+    case int(AccessCode::ReadPastEnd):
         return QStringLiteral("Lecture au-delà de la fin de fichier");
-    case AccessCode::DiskFull:
+    case int(AccessCode::DiskFull):
         return QStringLiteral("Disque plein");
-    case AccessCode::InvalidNumericInput:
+    case int(AccessCode::InvalidNumericInput):
         return QStringLiteral("Saisie numérique incorrecte");
     default:
         return QStringLiteral("Erreur E/S %1").arg(code);
@@ -34,26 +34,25 @@ int AccessCodeOfErrno(int error)
 {
     switch (error) {
     case ENOENT:
-        return AccessCode::FileNotFound;
+        return int(AccessCode::FileNotFound);
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP:
-        return AccessCode::PathNotFound;
+        return int(AccessCode::PathNotFound);
     case EMFILE:
     case ENFILE:
-        return AccessCode::TooManyOpenFiles;
+        return int(AccessCode::TooManyOpenFiles);
     case EACCES:
     case EPERM:
     case EROFS:
     case ETXTBSY:
-        return AccessCode::AccessDenied;
+        return int(AccessCode::AccessDenied);
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        return AccessCode::DiskFull;
+        return int(AccessCode::DiskFull);
     case EIO:
-        // Its number here would read as "access denied"; the device error's own number instead.
-        return 1117;
+        return int(AccessCode::DeviceError);
     default:
         return error;
     }

@@ -2,28 +2,34 @@
 
 #include "ParcovalError.h"
 
-// A failed access to the data file. Codes follow the numbering users of the format know:
-// 2 not found, 3 bad path, 4 too many open files, 5 access denied, 100 read past the end,
-// 101 disk full, 103 file not open; any other is the system's own error number.
+// The codes of access errors that have a message of their own, in the numbering users of the
+// format know. Any other code is a system error number, shown as "Erreur E/S <code>".
+enum class AccessCode : int {
+    FileNotFound = 2,
+    PathNotFound = 3,
+    TooManyOpenFiles = 4,
+    AccessDenied = 5,
+    ReadPastEnd = 100, // fewer than 153 bytes left
+    DiskFull = 101, // a write stored less than it was given
+    FileNotOpen = 103,
+    InvalidNumericInput = 106,
+    // A device's input/output error. EIO's number here would read as "access denied".
+    DeviceError = 1117,
+};
+
+// A failed access to the data file.
 class AccessError : public ParcovalError {
 public:
     explicit AccessError(int code);
+    explicit AccessError(AccessCode code)
+        : AccessError(int(code))
+    {
+    }
     int code() const noexcept { return m_code; }
 
 private:
     int m_code;
 };
-
-namespace AccessCode {
-constexpr int FileNotFound = 2;
-constexpr int PathNotFound = 3;
-constexpr int TooManyOpenFiles = 4;
-constexpr int AccessDenied = 5;
-constexpr int ReadPastEnd = 100;
-constexpr int DiskFull = 101;
-constexpr int FileNotOpen = 103;
-constexpr int InvalidNumericInput = 106;
-} // namespace AccessCode
 
 QString AccessMessage(int code);
 
