@@ -63,9 +63,27 @@ TForm1::TForm1(QWidget* parent)
     : QWidget(parent)
 {
     ui.setupUi(this);
+    handDateRules();
     // The first control of the tab order; Enter then presses "Calculer".
     ui.Button1->setFocus(Qt::OtherFocusReason);
     wireEvents();
+}
+
+std::array<DigitFieldEdit*, 4> TForm1::dateFields() const
+{
+    return { ui.MaskEdit1, ui.MaskEdit2, ui.MaskEdit4, ui.MaskEdit3 };
+}
+
+// The date fields follow the conventions of the start: all take the delimiter, and the
+// reference date also lays out its parts by the short date pattern of this moment.
+void TForm1::handDateRules()
+{
+    const DateConventions& conventions = dateConventions();
+    for (DigitFieldEdit* field : dateFields())
+        field->setDelimiter(conventions.DateDelimiter);
+    ui.MaskEdit3->setDateRules(DateFieldShapeOf(conventions.DatePattern), conventions.DateDelimiter,
+        conventions.YearWindow);
+    ui.MaskEdit3->setToday([] { return TodaysDate(LocalToday()); });
 }
 
 TForm1::~TForm1()
@@ -144,9 +162,8 @@ void TForm1::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LocaleChange) {
         ReadConventionsFromSystemLocale();
-        for (MaskDateEdit* field : { ui.MaskEdit1, ui.MaskEdit2, ui.MaskEdit4 })
-            field->refreshDelimiter();
-        ui.MaskEdit3->refreshDelimiter();
+        for (DigitFieldEdit* field : dateFields())
+            field->setDelimiter(dateConventions().DateDelimiter);
     }
     QWidget::changeEvent(event);
 }
@@ -388,7 +405,7 @@ void TForm1::Button2Click(QObject*)
 
 void TForm1::Button3Click(QObject*)
 {
-    const int answer
+    const DialogResult answer
         = AskDialog(this, QStringLiteral("Êtes-vous sûr de vouloir supprimer cette identité ?"),
             DialogKind::Warning, DialogButton::Yes | DialogButton::No, DialogResult::No, 0);
     if (answer != DialogResult::Yes) {
@@ -435,8 +452,9 @@ void TForm1::Edit4KeyPress(QObject*, QChar& Key)
 
 void TForm1::FormCloseQuery(QObject*, bool& CanClose)
 {
-    const int answer = AskDialog(this, QStringLiteral("Avez-vous enregistré vos données ?"),
-        DialogKind::Warning, DialogButton::Yes | DialogButton::No, DialogResult::No, 0);
+    const DialogResult answer
+        = AskDialog(this, QStringLiteral("Avez-vous enregistré vos données ?"), DialogKind::Warning,
+            DialogButton::Yes | DialogButton::No, DialogResult::No, 0);
     CanClose = answer == DialogResult::Yes;
     if (CanClose)
         QCoreApplication::quit();

@@ -75,6 +75,8 @@ protected:
 
 private:
     void wireEvents();
+    std::array<DigitFieldEdit*, 4> dateFields() const;
+    void handDateRules();
     void fitOuterSizeAndCentre();
     void setStepIndex(int index);
     void setReferenceDate(const QString& text);

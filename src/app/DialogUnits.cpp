@@ -1,5 +1,9 @@
 #include "DialogUnits.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
 namespace {
 
 int mulDiv(int number, int numerator, int denominator)
@@ -20,3 +24,16 @@ DialogUnits::DialogUnits(const QFontMetrics& metrics)
 int DialogUnits::horizontal(int quarters) const { return mulDiv(quarters, x, 4); }
 
 int DialogUnits::vertical(int eighths) const { return mulDiv(eighths, y, 8); }
+
+QRect ScreenOf(const QWidget& dialog)
+{
+    const QWidget* parent = dialog.parentWidget();
+    return (parent ? parent->screen() : QGuiApplication::primaryScreen())->geometry();
+}
+
+void CentreOnScreen(QWidget& dialog)
+{
+    const QRect screen = ScreenOf(dialog);
+    dialog.move(screen.x() + screen.width() / 2 - dialog.width() / 2,
+        screen.y() + screen.height() / 2 - dialog.height() / 2);
+}

@@ -12,3 +12,11 @@ struct DialogUnits {
     int x;
     int y;
 };
+
+class QWidget;
+
+// The geometry of the screen a dialog opens on: its parent's, or the primary one.
+QRect ScreenOf(const QWidget& dialog);
+
+// Left = screen width / 2 - dialog width / 2, and the same for the top.
+void CentreOnScreen(QWidget& dialog);

@@ -25,29 +25,30 @@ Q_DECLARE_FLAGS(DialogButtons, DialogButton)
 Q_DECLARE_OPERATORS_FOR_FLAGS(DialogButtons)
 
 // What closed a dialog. The close box, Alt+F4, or the application ending give Cancel.
-namespace DialogResult {
-constexpr int None = 0;
-constexpr int OK = 1;
-constexpr int Cancel = 2;
-constexpr int Abort = 3;
-constexpr int Retry = 4;
-constexpr int Ignore = 5;
-constexpr int Yes = 6;
-constexpr int No = 7;
-constexpr int All = 8;
-constexpr int NoToAll = 9;
-constexpr int YesToAll = 10;
-} // namespace DialogResult
+enum class DialogResult : int {
+    None = 0,
+    OK = 1,
+    Cancel = 2,
+    Abort = 3,
+    Retry = 4,
+    Ignore = 5,
+    Yes = 6,
+    No = 7,
+    All = 8,
+    NoToAll = 9,
+    YesToAll = 10,
+};
 
 // A modal message dialog whose focus starts on the button answering `defaultResult`
 // (the first button when none does). x and y, when not -1, place its left and top edges.
-int AskDialog(QWidget* parent, const QString& message, DialogKind kind, DialogButtons buttons,
-    int defaultResult, int helpContext, int x = -1, int y = -1);
+DialogResult AskDialog(QWidget* parent, const QString& message, DialogKind kind,
+    DialogButtons buttons, DialogResult defaultResult, int helpContext, int x = -1, int y = -1);
 
 // A modal message dialog, centred, its focus on the first button.
-int NoticeDialog(QWidget* parent, const QString& message, DialogKind kind, DialogButtons buttons,
-    int helpContext);
+DialogResult NoticeDialog(QWidget* parent, const QString& message, DialogKind kind,
+    DialogButtons buttons, int helpContext);
 
 // Asks for a text of at most 255 characters, shown preset and selected. True only on OK,
 // `text` then holding exactly what was typed; otherwise `text` is left as it was.
+// All three go through the presenter (app/Presenter.h).
 bool NameQuery(QWidget* parent, const QString& caption, const QString& prompt, QString& text);

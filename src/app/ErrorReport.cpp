@@ -1,9 +1,7 @@
 #include "ErrorReport.h"
 
 #include "app/ApplicationTitle.h"
-#include "app/FocusReturn.h"
-
-#include <QMessageBox>
+#include "app/Presenter.h"
 
 QString ErrorReportText(const QString& message)
 {
@@ -12,14 +10,18 @@ QString ErrorReportText(const QString& message)
     return message;
 }
 
+std::unique_ptr<QMessageBox> MakeErrorReportBox(QWidget* window, const QString& text)
+{
+    auto box = std::make_unique<QMessageBox>(
+        QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok, window);
+    box->setObjectName(QStringLiteral("ErrorReport"));
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
+
 void ShowErrorReport(QWidget* window, const QString& message)
 {
-    const FocusReturn focusReturn;
     if (QWidget* grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
-    QMessageBox box(QMessageBox::Critical, applicationTitle(), ErrorReportText(message),
-        QMessageBox::Ok, window);
-    box.setObjectName(QStringLiteral("ErrorReport"));
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    presenter().ShowErrorReport(window, ErrorReportText(message));
 }

@@ -2,16 +2,21 @@
 
 #include "ParcovalError.h"
 
+#include <QMessageBox>
 #include <QString>
 #include <QWidget>
 
 #include <exception>
+#include <memory>
 
 // The text shown for an error's message: a "." is added when the last character sorts after ".".
 QString ErrorReportText(const QString& message);
 
-// Shows the message in a modal box captioned with the application's title, with the stop icon
-// and one OK button, and returns when the user has closed it.
+// The box the error report is: captioned with the application's title, the stop icon and one
+// OK button, named "ErrorReport".
+std::unique_ptr<QMessageBox> MakeErrorReportBox(QWidget* window, const QString& text);
+
+// Shows the message through the presenter, modal, and returns when the user has closed it.
 void ShowErrorReport(QWidget* window, const QString& message);
 
 // Runs a handler for Qt: an error that escapes it ends it there and is reported, and the

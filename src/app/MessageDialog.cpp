@@ -16,7 +16,7 @@ struct ButtonEntry {
     DialogButton button;
     const char* name;
     const char* caption;
-    int result;
+    DialogResult result;
 };
 
 const ButtonEntry kButtonEntries[] = {
@@ -68,11 +68,12 @@ QIcon iconOf(DialogKind kind, const QStyle* style)
     return {};
 }
 
-QPushButton* firstShown(const QList<QPushButton*>& buttons, std::initializer_list<int> results)
+QPushButton* firstShown(
+    const QList<QPushButton*>& buttons, std::initializer_list<DialogResult> results)
 {
-    for (const int result : results) {
+    for (const DialogResult result : results) {
         for (QPushButton* button : buttons) {
-            if (button->property("result").toInt() == result)
+            if (button->property("result").toInt() == int(result))
                 return button;
         }
     }
@@ -81,73 +82,127 @@ QPushButton* firstShown(const QList<QPushButton*>& buttons, std::initializer_lis
 
 constexpr int kIconSize = 32;
 
+int buttonCount(DialogButtons buttons)
+{
+    return int(std::count_if(std::begin(kButtonEntries), std::end(kButtonEntries),
+        [&](const ButtonEntry& entry) { return buttons.testFlag(entry.button); }));
+}
+
 } // namespace
 
-MessageDialog::MessageDialog(
-    QWidget* parent, const QString& message, DialogKind kind, DialogButtons buttons)
+// Where everything goes, in pixels of the dialog's font.
+struct MessageDialog::Layout {
+    int horizontalMargin;
+    int verticalMargin;
+    int horizontalSpacing;
+    int verticalSpacing;
+    int buttonHeight;
+    int buttonSpacing;
+    int buttonWidth;
+    int textLeft;
+    QRect textBox;
+    int clientWidth;
+    int clientHeight;
+    int buttonRowWidth;
+    int buttonTop;
+};
+
+MessageDialog::MessageDialog(QWidget* parent, const MessageRequest& request)
     : QDialog(parent,
         Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
             | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(captionOf(kind));
-    setResult(DialogResult::Cancel);
+    setWindowTitle(captionOf(request.kind));
+    setResult(int(DialogResult::Cancel));
+    setProperty("helpContext", request.helpContext);
+    const Layout layout = measure(request);
+    setFixedSize(layout.clientWidth, layout.clientHeight);
+    addIconAndText(layout, request);
+    addButtons(layout, request.buttons);
+    CentreOnScreen(*this);
+}
+
+std::unique_ptr<MessageDialog> MessageDialog::ForAsk(
+    QWidget* parent, const MessageRequest& request, DialogResult focus, int x, int y)
+{
+    auto dialog = std::make_unique<MessageDialog>(parent, request);
+    if (x >= 0)
+        dialog->move(x, dialog->y());
+    if (y >= 0)
+        dialog->move(dialog->x(), y);
+    dialog->focusButton(focus);
+    return dialog;
+}
+
+MessageDialog::Layout MessageDialog::measure(const MessageRequest& request) const
+{
     const DialogUnits units(fontMetrics());
-    const int horizontalMargin = units.horizontal(8);
-    const int verticalMargin = units.vertical(8);
-    const int horizontalSpacing = units.horizontal(10);
-    const int verticalSpacing = units.vertical(10);
-    const int buttonHeight = units.vertical(14);
-    const int buttonSpacing = units.horizontal(4);
+    Layout layout {};
+    layout.horizontalMargin = units.horizontal(8);
+    layout.verticalMargin = units.vertical(8);
+    layout.horizontalSpacing = units.horizontal(10);
+    layout.verticalSpacing = units.vertical(10);
+    layout.buttonHeight = units.vertical(14);
+    layout.buttonSpacing = units.horizontal(4);
 
-    const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->geometry();
-    const QRect textBox = fontMetrics().boundingRect(
-        QRect(0, 0, screen.width() / 2, 0), Qt::TextWordWrap | Qt::TextExpandTabs, message);
+    // The text wraps within half the screen's width.
+    layout.textBox = fontMetrics().boundingRect(QRect(0, 0, ScreenOf(*this).width() / 2, 0),
+        Qt::TextWordWrap | Qt::TextExpandTabs, request.message);
+    const bool icon = !iconOf(request.kind, style()).isNull();
+    layout.textLeft = layout.horizontalMargin + (icon ? kIconSize + layout.horizontalSpacing : 0);
 
-    const QIcon icon = iconOf(kind, style());
-    int textLeft = horizontalMargin;
+    layout.buttonWidth = units.horizontal(50);
+    for (const ButtonEntry& entry : kButtonEntries) {
+        if (request.buttons.testFlag(entry.button))
+            layout.buttonWidth = std::max(layout.buttonWidth,
+                fontMetrics().horizontalAdvance(QString::fromUtf8(entry.caption).remove(u'&')) + 8);
+    }
+    const int count = buttonCount(request.buttons);
+    layout.buttonRowWidth
+        = count * layout.buttonWidth + std::max(count - 1, 0) * layout.buttonSpacing;
+    const int iconTextWidth = layout.textLeft - layout.horizontalMargin + layout.textBox.width();
+    const int iconTextHeight = std::max(layout.textBox.height(), icon ? kIconSize : 0);
+    layout.clientWidth
+        = std::max(iconTextWidth, layout.buttonRowWidth) + 2 * layout.horizontalMargin;
+    layout.clientHeight
+        = iconTextHeight + layout.buttonHeight + layout.verticalSpacing + 2 * layout.verticalMargin;
+    layout.buttonTop = iconTextHeight + layout.verticalMargin + layout.verticalSpacing;
+    return layout;
+}
+
+void MessageDialog::addIconAndText(const Layout& layout, const MessageRequest& request)
+{
+    const QIcon icon = iconOf(request.kind, style());
     if (!icon.isNull()) {
         auto* image = new QLabel(this);
         image->setObjectName(QStringLiteral("Image"));
         image->setPixmap(icon.pixmap(kIconSize, kIconSize));
-        image->setGeometry(horizontalMargin, verticalMargin, kIconSize, kIconSize);
-        textLeft += kIconSize + horizontalSpacing;
+        image->setGeometry(layout.horizontalMargin, layout.verticalMargin, kIconSize, kIconSize);
     }
-    auto* text = new QLabel(message, this);
+    auto* text = new QLabel(request.message, this);
     text->setObjectName(QStringLiteral("Message"));
     text->setWordWrap(true);
     text->setTextFormat(Qt::PlainText);
-    text->setGeometry(textLeft, verticalMargin, textBox.width() + 1, textBox.height());
+    text->setGeometry(layout.textLeft, layout.verticalMargin, layout.textBox.width() + 1,
+        layout.textBox.height());
+}
 
-    int buttonWidth = units.horizontal(50);
-    for (const ButtonEntry& entry : kButtonEntries) {
-        if (buttons.testFlag(entry.button))
-            buttonWidth = std::max(buttonWidth,
-                fontMetrics().horizontalAdvance(QString::fromUtf8(entry.caption).remove(u'&')) + 8);
-    }
-    const int iconTextWidth = textLeft - horizontalMargin + textBox.width();
-    const int iconTextHeight = std::max(textBox.height(), icon.isNull() ? 0 : kIconSize);
-    const int buttonCount = int(std::count_if(std::begin(kButtonEntries), std::end(kButtonEntries),
-        [&](const ButtonEntry& entry) { return buttons.testFlag(entry.button); }));
-    const int buttonRowWidth
-        = buttonCount * buttonWidth + std::max(buttonCount - 1, 0) * buttonSpacing;
-    const int clientWidth = std::max(iconTextWidth, buttonRowWidth) + 2 * horizontalMargin;
-    const int clientHeight = iconTextHeight + buttonHeight + verticalSpacing + 2 * verticalMargin;
-    setFixedSize(clientWidth, clientHeight);
-
-    int left = (clientWidth - buttonRowWidth) / 2;
-    const int top = iconTextHeight + verticalMargin + verticalSpacing;
+// In the table's order, centred as a row under the text.
+void MessageDialog::addButtons(const Layout& layout, DialogButtons buttons)
+{
+    int left = (layout.clientWidth - layout.buttonRowWidth) / 2;
     for (const ButtonEntry& entry : kButtonEntries) {
         if (!buttons.testFlag(entry.button))
             continue;
         auto* button = new QPushButton(QString::fromUtf8(entry.caption), this);
         button->setObjectName(QString::fromLatin1(entry.name));
-        button->setProperty("result", entry.result);
+        button->setProperty("result", int(entry.result));
         button->setAutoDefault(true);
-        button->setGeometry(left, top, buttonWidth, buttonHeight);
-        left += buttonWidth + buttonSpacing;
+        button->setGeometry(left, layout.buttonTop, layout.buttonWidth, layout.buttonHeight);
+        left += layout.buttonWidth + layout.buttonSpacing;
         if (entry.button != DialogButton::Help)
             connect(button, &QPushButton::clicked, this,
-                [this, result = entry.result] { done(result); });
+                [this, result = entry.result] { done(int(result)); });
         m_buttons << button;
     }
     if (QPushButton* defaultButton
@@ -156,16 +211,18 @@ MessageDialog::MessageDialog(
     m_cancelButton
         = firstShown(m_buttons, { DialogResult::Cancel, DialogResult::No, DialogResult::OK });
     m_focusButton = m_buttons.value(0);
-    move(screen.x() + screen.width() / 2 - clientWidth / 2,
-        screen.y() + screen.height() / 2 - clientHeight / 2);
 }
 
-QPushButton* MessageDialog::button(int result) const { return firstShown(m_buttons, { result }); }
+QPushButton* MessageDialog::button(DialogResult result) const
+{
+    return firstShown(m_buttons, { result });
+}
 
-void MessageDialog::focusButton(int result)
+// The last button answering it wins, as in the table's order.
+void MessageDialog::focusButton(DialogResult result)
 {
     for (QPushButton* button : m_buttons) {
-        if (button->property("result").toInt() == result)
+        if (button->property("result").toInt() == int(result))
             m_focusButton = button;
     }
 }
@@ -187,4 +244,4 @@ void MessageDialog::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void MessageDialog::reject() { done(DialogResult::Cancel); }
+void MessageDialog::reject() { done(int(DialogResult::Cancel)); }

@@ -21,7 +21,7 @@ NameQueryDialog::NameQueryDialog(
     , m_edit(new QLineEdit(this))
 {
     setWindowTitle(caption);
-    setResult(DialogResult::Cancel);
+    setResult(int(DialogResult::Cancel));
     const DialogUnits units(fontMetrics());
     setFixedSize(units.horizontal(180), units.vertical(63));
 
@@ -38,24 +38,23 @@ NameQueryDialog::NameQueryDialog(
     m_edit->setText(text);
     m_edit->selectAll();
 
-    const auto addButton = [&](const QString& name, const QString& caption, int left, int result) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(name);
-        button->setAutoDefault(true);
-        button->setGeometry(
-            units.horizontal(left), units.vertical(41), units.horizontal(50), units.vertical(14));
-        connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
-        return button;
-    };
+    const auto addButton
+        = [&](const QString& name, const QString& caption, int left, DialogResult result) {
+              auto* button = new QPushButton(caption, this);
+              button->setObjectName(name);
+              button->setAutoDefault(true);
+              button->setGeometry(units.horizontal(left), units.vertical(41), units.horizontal(50),
+                  units.vertical(14));
+              connect(button, &QPushButton::clicked, this, [this, result] { done(int(result)); });
+              return button;
+          };
     addButton(QStringLiteral("OK"), QStringLiteral("OK"), 38, DialogResult::OK)->setDefault(true);
     addButton(QStringLiteral("Cancel"), QStringLiteral("Annuler"), 92, DialogResult::Cancel);
 
-    const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->geometry();
-    move(screen.x() + screen.width() / 2 - width() / 2,
-        screen.y() + screen.height() / 2 - height() / 2);
+    CentreOnScreen(*this);
     m_edit->setFocus(Qt::OtherFocusReason);
 }
 
 QString NameQueryDialog::text() const { return m_edit->text(); }
 
-void NameQueryDialog::reject() { done(DialogResult::Cancel); }
+void NameQueryDialog::reject() { done(int(DialogResult::Cancel)); }

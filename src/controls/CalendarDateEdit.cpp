@@ -2,7 +2,6 @@
 
 #include "conventions/DateText.h"
 #include "conventions/Errors.h"
-#include "conventions/LocalClock.h"
 
 #include <QCalendarWidget>
 #include <QKeyEvent>
@@ -15,55 +14,10 @@ namespace {
 
 constexpr int kButtonWidth = 20;
 
-int fieldYearLength()
-{
-    return dateConventions().DatePattern.contains(QStringLiteral("yyyy"), Qt::CaseInsensitive) ? 4
-                                                                                               : 2;
-}
-
-std::array<int, 3> partLengths(PartOrder order, int yearLength)
-{
-    if (order == PartOrder::YearMonthDay)
-        return { yearLength, 2, 2 };
-    return { 2, 2, yearLength };
-}
-
-QDate toQDate(DateValue value)
-{
-    const DateParts parts = DecodeDateParts(value);
-    return QDate(parts.year, parts.month, parts.day);
-}
-
-DateValue fromQDate(QDate date)
-{
-    return EncodeDateParts(
-        std::uint16_t(date.year()), std::uint16_t(date.month()), std::uint16_t(date.day()))
-        .value_or(0);
-}
-
-DateValue today() { return TodaysDate(LocalToday()); }
-
-// The field's own pattern, "dd/mm/yyyy" and the like, "/" standing for the delimiter.
-QString fieldPattern(PartOrder order, int yearLength)
-{
-    const QString year(yearLength, u'y');
-    switch (order) {
-    case PartOrder::YearMonthDay:
-        return year + QStringLiteral("/mm/dd");
-    case PartOrder::MonthDayYear:
-        return QStringLiteral("mm/dd/") + year;
-    case PartOrder::DayMonthYear:
-        break;
-    }
-    return QStringLiteral("dd/mm/") + year;
-}
-
 } // namespace
 
 CalendarDateEdit::CalendarDateEdit(QWidget* parent)
-    : DigitFieldEdit(
-        partLengths(PartOrderOf(dateConventions().DatePattern), fieldYearLength()), u' ', parent)
-    , m_pattern(fieldPattern(PartOrderOf(dateConventions().DatePattern), fieldYearLength()))
+    : DigitFieldEdit(DateFieldShape {}.partLengths, u' ', parent)
     , m_lastText(dateText())
     , m_button(new QToolButton(this))
 {
@@ -127,17 +81,36 @@ void CalendarDateEdit::reportIfChanged()
     emit dateTextChanged(text);
 }
 
+void CalendarDateEdit::setDateRules(
+    const DateFieldShape& shape, QChar delimiter, std::uint16_t yearWindow)
+{
+    m_shape = shape;
+    m_yearWindow = yearWindow;
+    setDelimiter(delimiter);
+    setPartLengths(shape.partLengths);
+    m_lastText = dateText();
+}
+
+void CalendarDateEdit::setToday(std::function<DateValue()> today) { m_today = std::move(today); }
+
+DateValue CalendarDateEdit::today() const
+{
+    return m_today ? m_today() : *DateValueOf(QDate::currentDate());
+}
+
 DateConventions CalendarDateEdit::ownConventions() const
 {
-    DateConventions own = dateConventions();
-    own.DatePattern = m_pattern;
+    DateConventions own;
+    own.DatePattern = m_shape.pattern;
+    own.DateDelimiter = delimiter();
+    own.YearWindow = m_yearWindow;
     return own;
 }
 
 std::optional<DateValue> CalendarDateEdit::date() const
 {
     try {
-        return ParseDateText(dateText(), ownConventions(), int(LocalToday().year()));
+        return ParseDateText(dateText(), ownConventions(), DecodeDateParts(today()).year);
     } catch (const ConversionError&) {
         return std::nullopt;
     }
@@ -152,7 +125,7 @@ void CalendarDateEdit::moveBy(int days) { setDate(date().value_or(today()) + day
 
 void CalendarDateEdit::showCalendar()
 {
-    calendar()->setSelectedDate(toQDate(date().value_or(today())));
+    calendar()->setSelectedDate(CivilDateOf(date().value_or(today())));
     m_popup->adjustSize();
     // Under the field, kept on the screen.
     QPoint position = mapToGlobal(rect().bottomLeft());
@@ -170,7 +143,9 @@ void CalendarDateEdit::showCalendar()
 void CalendarDateEdit::chooseCalendarDate()
 {
     m_popup->hide();
-    setDate(fromQDate(m_calendar->selectedDate()));
+    // A day the calendar offers beyond year 9999 leaves the field as it was.
+    if (const std::optional<DateValue> chosen = DateValueOf(m_calendar->selectedDate()))
+        setDate(*chosen);
 }
 
 bool CalendarDateEdit::handleOwnKey(QKeyEvent* event)

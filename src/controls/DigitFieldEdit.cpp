@@ -1,7 +1,6 @@
 #include "DigitFieldEdit.h"
 
 #include "controls/DateFieldParts.h"
-#include "conventions/DateConventions.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,8 +9,6 @@
 namespace {
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-
-QChar delimiter() { return dateConventions().DateDelimiter; }
 
 } // namespace
 
@@ -71,7 +68,19 @@ void DigitFieldEdit::setDigits(const QString& digits, int cursor)
     show(cursor);
 }
 
-void DigitFieldEdit::refreshDelimiter() { show(cursorPosition()); }
+void DigitFieldEdit::setDelimiter(QChar delimiter)
+{
+    m_delimiter = delimiter;
+    show(cursorPosition());
+}
+
+void DigitFieldEdit::setPartLengths(std::array<int, 3> partLengths)
+{
+    m_lengths = partLengths;
+    m_digits = QString(partLengths[0] + partLengths[1] + partLengths[2], u' ');
+    setMaxLength(length());
+    show(0);
+}
 
 void DigitFieldEdit::show(int cursor)
 {

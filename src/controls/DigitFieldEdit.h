@@ -14,10 +14,11 @@ class DigitFieldEdit : public ClickEdit {
 public:
     DigitFieldEdit(std::array<int, 3> partLengths, QChar blankShown, QWidget* parent);
 
-    // The parts joined by the current delimiter, a blank position read as a space.
+    // The parts joined by the delimiter, a blank position read as a space.
     QString dateText() const;
-    // Shows the current date delimiter after the user's settings changed.
-    void refreshDelimiter();
+    // The character between the parts, "/" until the window hands the user's own.
+    QChar delimiter() const { return m_delimiter; }
+    void setDelimiter(QChar delimiter);
 
 signals:
     // The user changed the positions (typing, deleting, pasting).
@@ -28,6 +29,8 @@ protected:
     void writeText(const QString& text);
     // The positions' characters (digits or spaces) without the delimiters.
     QString digits() const { return m_digits; }
+    // New part lengths, every position blank.
+    void setPartLengths(std::array<int, 3> partLengths);
     void setDigits(const QString& digits, int cursor);
 
     void keyPressEvent(QKeyEvent* event) override;
@@ -49,6 +52,7 @@ private:
 
     std::array<int, 3> m_lengths;
     QChar m_blankShown;
+    QChar m_delimiter = u'/';
     QString m_digits;
     // Where typing a digit last carried the cursor past a delimiter; -1 otherwise.
     int m_skippedTo = -1;

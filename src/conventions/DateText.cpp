@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 
+#include <array>
 #include <optional>
 
 namespace {
@@ -68,52 +69,61 @@ struct DayMonthYear {
     int year;
 };
 
+// Where the day, the month and the year stand among the numbers of a date text. Without a
+// year, a pattern that starts with the year reads month then day, as one that starts with it.
+struct PartPositions {
+    std::size_t day;
+    std::size_t month;
+    std::size_t year;
+};
+
+PartPositions positionsOf(PartOrder order, bool withYear)
+{
+    switch (order) {
+    case PartOrder::DayMonthYear:
+        return { 0, 1, 2 };
+    case PartOrder::YearMonthDay:
+        if (withYear)
+            return { 2, 1, 0 };
+        break;
+    case PartOrder::MonthDayYear:
+        break;
+    }
+    return { 1, 0, 2 };
+}
+
 std::optional<DayMonthYear> readParts(
     QStringView text, const DateConventions& conventions, int currentYear)
 {
-    const PartOrder order = PartOrderOf(conventions.DatePattern);
     DateTextReader reader(text, conventions.DateDelimiter);
+    std::array<DateTextReader::Number, 3> numbers {};
     const auto first = reader.readNumber();
     if (!first || !reader.readDelimiter())
         return std::nullopt;
     const auto second = reader.readNumber();
     if (!second)
         return std::nullopt;
-
-    DayMonthYear parts {};
-    if (reader.readDelimiter()) {
+    numbers[0] = *first;
+    numbers[1] = *second;
+    const bool withYear = reader.readDelimiter();
+    if (withYear) {
         const auto third = reader.readNumber();
         if (!third)
             return std::nullopt;
-        DateTextReader::Number year {};
-        switch (order) {
-        case PartOrder::DayMonthYear:
-            parts = { first->value, second->value, 0 };
-            year = *third;
-            break;
-        case PartOrder::MonthDayYear:
-            parts = { second->value, first->value, 0 };
-            year = *third;
-            break;
-        case PartOrder::YearMonthDay:
-            parts = { third->value, second->value, 0 };
-            year = *first;
-            break;
-        }
-        parts.year = year.length <= 2
-            ? ApplyYearWindow(year.value, currentYear, conventions.YearWindow)
-            : year.value;
-    } else if (order == PartOrder::DayMonthYear) {
-        parts = { first->value, second->value, currentYear };
-    } else {
-        parts = { second->value, first->value, currentYear };
+        numbers[2] = *third;
     }
-
     reader.readDelimiter(); // an optional trailing delimiter
     reader.skipBlanks();
     if (!reader.atEnd())
         return std::nullopt;
-    return parts;
+
+    const PartPositions at = positionsOf(PartOrderOf(conventions.DatePattern), withYear);
+    const DateTextReader::Number year = numbers[at.year];
+    // A year of one or two characters falls in the window; one written longer is taken as is.
+    const int fullYear = !withYear ? currentYear
+        : year.length <= 2 ? ApplyYearWindow(year.value, currentYear, conventions.YearWindow)
+                           : year.value;
+    return DayMonthYear { numbers[at.day].value, numbers[at.month].value, fullYear };
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ScriptedAnswers.h"
 #include "Unit1.h"
 #include "conventions/Calendar.h"
 #include "conventions/DateConventions.h"
@@ -59,7 +60,10 @@ inline QStringList NamesInFile()
 }
 
 // A fresh start of the program in an empty directory of its own: the conventions of a
-// machine without a locale, today 10 December 2026, and the given data file.
+// machine without a locale, today 10 December 2026, and the given data file. Whatever it
+// changes of the process (the conventions, the decimal mark, the durations, the table, the
+// clock, the current directory) is as it was once it goes. A box that no script of the test
+// answers fails the test at once.
 class WindowFixture {
 public:
     explicit WindowFixture(
@@ -81,11 +85,21 @@ public:
                 records.push_back(person.record());
             WriteDataFile(records);
         }
-        // Created last: the reference date field takes its pattern from the conventions of its
-        // creation.
+        // Created last: it takes the conventions of its creation, as the program at its start.
         m_form = std::make_unique<TForm1>();
     }
-    ~WindowFixture() { SetLocalClock({}); }
+    ~WindowFixture()
+    {
+        m_form.reset();
+        SetLocalClock({});
+        dateConventions() = m_saved.conventions;
+        decimalMark() = m_saved.mark;
+        currentDurations() = m_saved.durations;
+        recordTable() = m_saved.table;
+        QDir::setCurrent(m_saved.directory);
+    }
+    WindowFixture(const WindowFixture&) = delete;
+    WindowFixture& operator=(const WindowFixture&) = delete;
 
     // Shows the window and waits for its first activation to have run.
     void start()
@@ -97,12 +111,18 @@ public:
 
     TForm1& form() { return *m_form; }
 
+    // A control of the window. One that is missing fails the test, and a stand-in is given
+    // so that the test goes on to its end.
     template <typename Widget = QLineEdit> Widget* edit(const char* name)
     {
-        auto* widget = m_form->findChild<Widget*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("pas de contrôle %s", name);
-        return widget;
+        if (auto* widget = m_form->findChild<Widget*>(QString::fromLatin1(name)))
+            return widget;
+        QTest::qFail(
+            qPrintable(QStringLiteral("pas de contrôle %1").arg(QString::fromLatin1(name))),
+            __FILE__, __LINE__);
+        auto* standIn = new Widget;
+        m_standIns.emplace_back(standIn);
+        return standIn;
     }
     QString text(const char* name) { return edit(name)->text(); }
     QString caption(const char* name) { return edit<QLabel>(name)->text(); }
@@ -129,6 +149,16 @@ public:
     }
 
 private:
+    struct SavedState {
+        DateConventions conventions = dateConventions();
+        QChar mark = decimalMark();
+        StepDurations durations = currentDurations();
+        RecordTable table = recordTable();
+        QString directory = QDir::currentPath();
+    };
+    SavedState m_saved;
+    ScriptedAnswers m_noBoxExpected;
     QTemporaryDir m_directory;
     std::unique_ptr<TForm1> m_form;
+    std::vector<std::unique_ptr<QWidget>> m_standIns;
 };

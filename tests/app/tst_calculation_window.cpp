@@ -1,4 +1,3 @@
-#include "DialogScript.h"
 #include "WindowFixture.h"
 
 namespace {
@@ -110,7 +109,7 @@ private slots:
         const QStringList before = window.seniority();
         window.edit<MaskDateEdit>("MaskEdit1")->setDateText(QStringLiteral("31/08/00"));
         window.edit<MaskDateEdit>("MaskEdit4")->setDateText(QString());
-        DialogScript report({ ClickButton(QStringLiteral("OK")) });
+        ScriptedAnswers report({ ClickButton(QStringLiteral("OK")) });
         window.edit<QPushButton>("Button1")->click();
         QCOMPARE(report.seen, QStringList { kBlankDateError });
         QCOMPARE(window.promotionDates(), (QStringList { "30/11/00", "30/11/00", "30/11/00" }));
@@ -124,9 +123,9 @@ private slots:
         window.edit<QPushButton>("Button1")->click();
         QCOMPARE(window.promotionDates(), (QStringList { "01/04/01", "01/04/01", "01/04/01" }));
         window.edit<MaskDateEdit>("MaskEdit4")->setDateText(QString());
-        DialogScript none;
+        ScriptedAnswers none;
         QTest::mouseClick(window.steps()->button(4), Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::qWait(20);
+        DeliverPendingEvents();
         QCOMPARE(none.seen, QStringList());
         QCOMPARE(window.promotionDates(), (QStringList { "", "", "" }));
         QCOMPARE(window.caption("Label2"), QStringLiteral("Vous êtes promouvable au 6e échelon"));
@@ -214,15 +213,15 @@ private slots:
     {
         WindowFixture window;
         window.start();
-        DialogScript none;
+        ScriptedAnswers none;
         window.click("MaskEdit1");
         window.edit("Edit9")->setFocus(Qt::MouseFocusReason);
-        QTest::qWait(20);
+        DeliverPendingEvents();
         QCOMPARE(none.seen, QStringList());
 
         window.click("MaskEdit1");
         QTest::keyClicks(window.edit("MaskEdit1"), QStringLiteral("0102"));
-        DialogScript report({ ClickButton(QStringLiteral("OK")) });
+        ScriptedAnswers report({ ClickButton(QStringLiteral("OK")) });
         window.edit("Edit9")->setFocus(Qt::MouseFocusReason);
         QTRY_COMPARE(report.seen,
             QStringList {
@@ -240,9 +239,10 @@ private slots:
         window.click("MaskEdit1");
         const QStringList before = window.promotionDates();
         QTest::keyClicks(window.edit("MaskEdit1"), QStringLiteral("0102"));
-        DialogScript report({ ClickButton(QStringLiteral("OK")) });
+        ScriptedAnswers report(
+            { ClickButton(QStringLiteral("OK")), ClickButton(QStringLiteral("OK")) });
         window.clickThroughTheWindow("Button1");
-        QTest::qWait(20);
+        DeliverPendingEvents();
         QCOMPARE(report.seen,
             QStringList {
                 "Valeur d'entrée incorrecte. Utiliser Echap pour abandonner les modifications." });
@@ -250,13 +250,13 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), window.edit<QWidget>("MaskEdit1"));
         // A click on a label takes no focus and asks nothing.
         window.clickThroughTheWindow("Label9");
-        QTest::qWait(20);
+        DeliverPendingEvents();
         QCOMPARE(report.seen.size(), 1);
         QCOMPARE(QApplication::focusWidget(), window.edit<QWidget>("MaskEdit1"));
         // Escape takes the typing back; the field may then be left, and the click goes through.
         QTest::keyClick(window.edit("MaskEdit1"), Qt::Key_Escape);
         window.clickThroughTheWindow("Button1");
-        QTest::qWait(20);
+        DeliverPendingEvents();
         QCOMPARE(report.seen,
             (QStringList {
                 "Valeur d'entrée incorrecte. Utiliser Echap pour abandonner les modifications.",

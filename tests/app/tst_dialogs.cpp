@@ -1,8 +1,15 @@
-#include "DialogDriver.h"
+#include "ScriptedAnswers.h"
 #include "app/ApplicationTitle.h"
 #include "app/Dialogs.h"
 #include "app/ErrorReport.h"
+#include "app/MessageDialog.h"
+#include "app/NameQueryDialog.h"
+#include "app/ScreenPresenter.h"
 #include "conventions/Errors.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,9 +27,16 @@ Gesture click(const char* button)
     };
 }
 
+// A key typed at whatever has the focus in the dialog.
+void pressKey(QWidget* dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : dialog;
+    QTest::keyClick(target, key, modifiers);
+}
+
 Gesture key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    return [key, modifiers](QWidget* dialog) { PressKey(dialog, key, modifiers); };
+    return [key, modifiers](QWidget* dialog) { pressKey(dialog, key, modifiers); };
 }
 
 Gesture closeBox()
@@ -34,13 +48,52 @@ const DialogButtons kEveryButton = DialogButton::Yes | DialogButton::No | Dialog
     | DialogButton::Cancel | DialogButton::Abort | DialogButton::Retry | DialogButton::Ignore
     | DialogButton::All | DialogButton::NoToAll | DialogButton::YesToAll;
 
+// The button whose accelerator is Alt and that letter, as its caption underlines it, pressed.
+// (Qt's shortcut map itself does not answer synthesized keys under the test platform.)
+Gesture accelerator(Qt::Key letter)
+{
+    return [letter](QWidget* dialog) {
+        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            if (button->shortcut() == QKeySequence(Qt::ALT | letter)) {
+                button->click();
+                return;
+            }
+        }
+        QTest::qFail("aucun bouton n'a ce raccourci", __FILE__, __LINE__);
+    };
+}
+
+// Shows the dialog as its presenter would, acts on it as the user would, and gives what closed
+// it; -1 when it is still open.
+int answered(QDialog& dialog, const Gesture& gesture)
+{
+    dialog.show();
+    if (!QTest::qWaitForWindowActive(&dialog)) {
+        QTest::qFail("le dialogue ne s'est pas activé", __FILE__, __LINE__);
+        return -1;
+    }
+    gesture(&dialog);
+    return dialog.isVisible() ? -1 : dialog.result();
+}
+
+MessageRequest request(const QString& message, DialogKind kind, DialogButtons buttons)
+{
+    return { message, kind, buttons, 0 };
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Gesture)
 
 class TestDialogs : public QObject {
     Q_OBJECT
+    QString m_title;
+
 private slots:
+    // The caption of the Custom kind and of the error report.
+    void init() { m_title = std::exchange(applicationTitle(), QStringLiteral("Parcoval")); }
+    void cleanup() { applicationTitle() = m_title; }
+
     void ask_data()
     {
         QTest::addColumn<Gesture>("gesture");
@@ -50,51 +103,65 @@ private slots:
         QTest::newRow("Entrée sur &Non") << key(Qt::Key_Return) << 7;
         QTest::newRow("Échap") << key(Qt::Key_Escape) << 7;
         QTest::newRow("Espace sur &Non") << key(Qt::Key_Space) << 7;
-        QTest::newRow("Alt+O") << key(Qt::Key_O, Qt::AltModifier) << 6;
-        QTest::newRow("Alt+N") << key(Qt::Key_N, Qt::AltModifier) << 7;
+        QTest::newRow("Alt+O") << accelerator(Qt::Key_O) << 6;
+        QTest::newRow("Alt+N") << accelerator(Qt::Key_N) << 7;
         QTest::newRow("case de fermeture") << closeBox() << 2;
         QTest::newRow("Tab puis Espace sur &Oui") << Gesture([](QWidget* dialog) {
-            PressKey(dialog, Qt::Key_Backtab);
-            PressKey(dialog, Qt::Key_Space);
+            pressKey(dialog, Qt::Key_Backtab);
+            pressKey(dialog, Qt::Key_Space);
         }) << 6;
     }
     void ask()
     {
         QFETCH(Gesture, gesture);
         QFETCH(int, result);
+        const auto dialog = MessageDialog::ForAsk(nullptr,
+            request(QStringLiteral("Êtes-vous sûr de vouloir supprimer cette identité ?"),
+                DialogKind::Warning, DialogButton::Yes | DialogButton::No),
+            DialogResult::No, -1, -1);
         QString focused;
-        WhenDialogOpens([&](QWidget* dialog) {
-            focused = QApplication::focusWidget()->objectName();
-            gesture(dialog);
-        });
-        QCOMPARE(
-            AskDialog(nullptr,
-                QStringLiteral("Êtes-vous sûr de vouloir supprimer cette identité ?"),
-                DialogKind::Warning, DialogButton::Yes | DialogButton::No, DialogResult::No, 0),
+        QCOMPARE(answered(*dialog,
+                     [&](QWidget* shown) {
+                         focused = QApplication::focusWidget()->objectName();
+                         gesture(shown);
+                     }),
             result);
         QCOMPARE(focused, QStringLiteral("No"));
     }
 
+    // AskDialog, NoticeDialog and NameQuery ask the presenter, with their own arguments.
+    void dialogsGoThroughThePresenter()
+    {
+        ScriptedAnswers answers({ ClickButton(QStringLiteral("Yes")),
+            ClickButton(QStringLiteral("OK")), EnterName(QStringLiteral("Durand")) });
+        QCOMPARE(AskDialog(nullptr, QStringLiteral("Question"), DialogKind::Warning,
+                     DialogButton::Yes | DialogButton::No, DialogResult::No, 0),
+            DialogResult::Yes);
+        QCOMPARE(NoticeDialog(
+                     nullptr, QStringLiteral("Avis"), DialogKind::Information, DialogButton::OK, 0),
+            DialogResult::OK);
+        QString name = QStringLiteral("Martin");
+        QVERIFY(NameQuery(nullptr, QStringLiteral("Titre"), QStringLiteral("Nom :"), name));
+        QCOMPARE(name, QStringLiteral("Durand"));
+        QCOMPARE(answers.seen, (QStringList { "Question", "Avis", "Titre" }));
+        QCOMPARE(answers.boxes[0].focus, DialogResult::No);
+        QCOMPARE(answers.boxes[2].text, QStringLiteral("Martin"));
+    }
+
     void askLooks()
     {
-        QString caption, message, captions;
-        bool hasIcon = false;
-        WhenDialogOpens([&](QWidget* dialog) {
-            caption = dialog->windowTitle();
-            message = dialog->findChild<QLabel*>(QStringLiteral("Message"))->text();
-            hasIcon = dialog->findChild<QLabel*>(QStringLiteral("Image")) != nullptr;
-            QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>();
-            std::sort(
-                buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
-            for (QPushButton* button : buttons)
-                captions += button->text() + u'|';
-            click("No")(dialog);
-        });
-        AskDialog(nullptr, QStringLiteral("Avez-vous enregistré vos données ?"),
-            DialogKind::Warning, DialogButton::No | DialogButton::Yes, DialogResult::No, 0);
-        QCOMPARE(caption, QStringLiteral("Avertissement"));
-        QCOMPARE(message, QStringLiteral("Avez-vous enregistré vos données ?"));
-        QVERIFY(hasIcon);
+        MessageDialog dialog(nullptr,
+            request(QStringLiteral("Avez-vous enregistré vos données ?"), DialogKind::Warning,
+                DialogButton::No | DialogButton::Yes));
+        QString captions;
+        QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
+        std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
+        for (QPushButton* button : buttons)
+            captions += button->text() + u'|';
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Avertissement"));
+        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("Message"))->text(),
+            QStringLiteral("Avez-vous enregistré vos données ?"));
+        QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("Image")));
         QCOMPARE(captions, QStringLiteral("&Oui|&Non|"));
     }
 
@@ -114,19 +181,11 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, caption);
         QFETCH(bool, icon);
-        applicationTitle() = QStringLiteral("Parcoval");
-        QString seen;
-        bool hasIcon = false;
-        WhenDialogOpens([&](QWidget* dialog) {
-            seen = dialog->windowTitle();
-            hasIcon = dialog->findChild<QLabel*>(QStringLiteral("Image")) != nullptr;
-            click("OK")(dialog);
-        });
-        QCOMPARE(
-            NoticeDialog(nullptr, QStringLiteral("Texte"), DialogKind(kind), DialogButton::OK, 0),
-            1);
-        QCOMPARE(seen, caption);
-        QCOMPARE(hasIcon, icon);
+        MessageDialog dialog(
+            nullptr, request(QStringLiteral("Texte"), DialogKind(kind), DialogButton::OK));
+        QCOMPARE(dialog.windowTitle(), caption);
+        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("Image")) != nullptr, icon);
+        QCOMPARE(answered(dialog, click("OK")), 1);
     }
 
     void notice_data()
@@ -143,28 +202,25 @@ private slots:
     {
         QFETCH(Gesture, gesture);
         QFETCH(int, result);
-        WhenDialogOpens(gesture);
-        QCOMPARE(NoticeDialog(nullptr, QStringLiteral("L'identité n'a pas été supprimée !"),
-                     DialogKind::Information, DialogButton::OK, 0),
-            result);
+        MessageDialog dialog(nullptr,
+            request(QStringLiteral("L'identité n'a pas été supprimée !"), DialogKind::Information,
+                DialogButton::OK));
+        QCOMPARE(answered(dialog, gesture), result);
     }
 
     // Buttons come in their fixed order with their captions and results; the default and
     // cancel buttons follow their rule.
     void buttonOrderAndRoles()
     {
+        const auto dialog = MessageDialog::ForAsk(nullptr,
+            request(QStringLiteral("?"), DialogKind::Confirmation, kEveryButton),
+            DialogResult::None, -1, -1);
         QStringList names;
-        WhenDialogOpens([&](QWidget* dialog) {
-            QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>();
-            std::sort(
-                buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
-            for (QPushButton* button : buttons)
-                names << button->objectName() + u'=' + button->text();
-            click("Abort")(dialog);
-        });
-        QCOMPARE(
-            AskDialog(nullptr, QStringLiteral("?"), DialogKind::Confirmation, kEveryButton, 99, 0),
-            3);
+        QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>();
+        std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
+        for (QPushButton* button : buttons)
+            names << button->objectName() + u'=' + button->text();
+        QCOMPARE(answered(*dialog, click("Abort")), 3);
         QCOMPARE(names,
             (QStringList { "Yes=&Oui", "No=&Non", "OK=OK", "Cancel=Annuler", "Abort=&Abandon",
                 "Retry=&Retenter", "Ignore=I&gnorer", "All=&Tout", "NoToAll=Non &pour tout",
@@ -189,36 +245,26 @@ private slots:
         QFETCH(int, buttons);
         QFETCH(int, enter);
         QFETCH(int, escape);
-        WhenDialogOpens([](QWidget* dialog) {
-            dialog->setFocus();
-            PressKey(dialog, Qt::Key_Return);
-        });
-        QCOMPARE(AskDialog(nullptr, QStringLiteral("?"), DialogKind::Custom, DialogButtons(buttons),
-                     99, 0),
+        const MessageRequest shown
+            = request(QStringLiteral("?"), DialogKind::Custom, DialogButtons(buttons));
+        const auto forEnter = MessageDialog::ForAsk(nullptr, shown, DialogResult::None, -1, -1);
+        QCOMPARE(answered(*forEnter,
+                     [](QWidget* dialog) {
+                         dialog->setFocus();
+                         pressKey(dialog, Qt::Key_Return);
+                     }),
             enter);
-        bool stillOpen = false;
-        WhenDialogOpens([&](QWidget* dialog) {
-            PressKey(dialog, Qt::Key_Escape);
-            stillOpen = dialog->isVisible();
-            if (stillOpen)
-                dialog->close();
-        });
-        QCOMPARE(AskDialog(nullptr, QStringLiteral("?"), DialogKind::Custom, DialogButtons(buttons),
-                     99, 0),
-            escape < 0 ? 2 : escape);
-        QCOMPARE(stillOpen, escape < 0);
+        const auto forEscape = MessageDialog::ForAsk(nullptr, shown, DialogResult::None, -1, -1);
+        QCOMPARE(answered(*forEscape, key(Qt::Key_Escape)), escape);
     }
 
     void askPlacesItsEdges()
     {
-        QPoint position;
-        WhenDialogOpens([&](QWidget* dialog) {
-            position = dialog->pos();
-            click("OK")(dialog);
-        });
-        AskDialog(nullptr, QStringLiteral("Ici"), DialogKind::Information, DialogButton::OK, 1, 0,
-            40, 30);
-        QCOMPARE(position, QPoint(40, 30));
+        const auto dialog = MessageDialog::ForAsk(nullptr,
+            request(QStringLiteral("Ici"), DialogKind::Information, DialogButton::OK),
+            DialogResult::OK, 40, 30);
+        QCOMPARE(dialog->pos(), QPoint(40, 30));
+        QCOMPARE(answered(*dialog, click("OK")), 1);
     }
 
     void nameQuery_data()
@@ -235,10 +281,10 @@ private slots:
         }) << true << " Dupont  ";
         QTest::newRow("Entrée") << Gesture([=](QWidget* d) {
             typeName(d);
-            PressKey(d, Qt::Key_Return);
+            pressKey(d, Qt::Key_Return);
         }) << true << " Dupont  ";
         QTest::newRow("vide") << Gesture([](QWidget* d) {
-            PressKey(d, Qt::Key_Delete);
+            pressKey(d, Qt::Key_Delete);
             click("OK")(d);
         }) << true << "";
         QTest::newRow("Annuler") << Gesture([=](QWidget* d) {
@@ -247,7 +293,7 @@ private slots:
         }) << false << "Martin";
         QTest::newRow("Échap") << Gesture([=](QWidget* d) {
             typeName(d);
-            PressKey(d, Qt::Key_Escape);
+            pressKey(d, Qt::Key_Escape);
         }) << false << "Martin";
         QTest::newRow("case de fermeture") << Gesture([=](QWidget* d) {
             typeName(d);
@@ -259,25 +305,16 @@ private slots:
         QFETCH(Gesture, gesture);
         QFETCH(bool, accepted);
         QFETCH(QString, text);
-        QString caption, prompt, selected;
-        int maxLength = 0;
-        WhenDialogOpens([&](QWidget* dialog) {
-            caption = dialog->windowTitle();
-            prompt = dialog->findChild<QLabel*>()->text();
-            auto* edit = dialog->findChild<QLineEdit*>();
-            selected = edit->selectedText();
-            maxLength = edit->maxLength();
-            gesture(dialog);
-        });
-        QString name = QStringLiteral("Martin");
-        QCOMPARE(NameQuery(nullptr, QStringLiteral("Nom d'enregitrement"),
-                     QStringLiteral("Saisissez votre nom :"), name),
-            accepted);
-        QCOMPARE(name, text);
-        QCOMPARE(caption, QStringLiteral("Nom d'enregitrement"));
-        QCOMPARE(prompt, QStringLiteral("Saisissez votre nom :"));
-        QCOMPARE(selected, QStringLiteral("Martin"));
-        QCOMPARE(maxLength, 255);
+        NameQueryDialog dialog(nullptr, QStringLiteral("Nom d'enregitrement"),
+            QStringLiteral("Saisissez votre nom :"), QStringLiteral("Martin"));
+        auto* edit = dialog.findChild<QLineEdit*>();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Nom d'enregitrement"));
+        QCOMPARE(dialog.findChild<QLabel*>()->text(), QStringLiteral("Saisissez votre nom :"));
+        QCOMPARE(edit->selectedText(), QStringLiteral("Martin"));
+        QCOMPARE(edit->maxLength(), 255);
+        const int result = answered(dialog, gesture);
+        QCOMPARE(result == int(DialogResult::OK), accepted);
+        QCOMPARE(accepted ? dialog.text() : QStringLiteral("Martin"), text);
     }
 
     void errorReportText_data()
@@ -320,28 +357,49 @@ private slots:
     // An error escaping a handler ends it, shows the report, and the program goes on.
     void guardReportsAndGoesOn()
     {
-        applicationTitle() = QStringLiteral("Parcoval");
-        QString caption, text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        int buttons = 0;
-        WhenDialogOpens([&](QWidget* dialog) {
-            auto* box = qobject_cast<QMessageBox*>(dialog);
-            caption = box->windowTitle();
-            text = box->text();
-            icon = box->icon();
-            buttons = int(box->buttons().size());
-            box->button(QMessageBox::Ok)->click();
-        });
+        ScriptedAnswers answers({ ClickButton(QStringLiteral("OK")) });
         bool after = false;
         RunGuarded(nullptr, [&] {
             throw ConversionError(QStringLiteral("'x' n'est pas une date correcte"));
             after = true;
         });
         QVERIFY(!after);
-        QCOMPARE(caption, QStringLiteral("Parcoval"));
-        QCOMPARE(text, QStringLiteral("'x' n'est pas une date correcte."));
-        QCOMPARE(icon, QMessageBox::Critical);
-        QCOMPARE(buttons, 1);
+        QCOMPARE(answers.seen, QStringList { "'x' n'est pas une date correcte." });
+        QCOMPARE(answers.boxes[0].kind, ScriptedAnswers::Box::ErrorReport);
+    }
+
+    void errorReportBox()
+    {
+        const auto box = MakeErrorReportBox(nullptr, QStringLiteral("Disque plein."));
+        QCOMPARE(box->windowTitle(), QStringLiteral("Parcoval"));
+        QCOMPARE(box->text(), QStringLiteral("Disque plein."));
+        QCOMPARE(box->icon(), QMessageBox::Critical);
+        QCOMPARE(box->buttons().size(), 1);
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        QCOMPARE(answered(*box, [&](QWidget*) { box->button(QMessageBox::Ok)->click(); }),
+            int(QMessageBox::Ok));
+    }
+
+    // The record sheet's dialogs: Qt's own file dialog, saving a PDF from the name offered,
+    // and the print dialog that may print to a file.
+    void sheetDialogs()
+    {
+        const auto files
+            = MakeSheetFileDialog(nullptr, QStringLiteral("Enregistrer la fiche en PDF"),
+                QDir::temp().absoluteFilePath(QStringLiteral("Fiche Albert 2026-12-10.pdf")));
+        QCOMPARE(files->windowTitle(), QStringLiteral("Enregistrer la fiche en PDF"));
+        QVERIFY(files->testOption(QFileDialog::DontUseNativeDialog));
+        QCOMPARE(files->acceptMode(), QFileDialog::AcceptSave);
+        QCOMPARE(files->defaultSuffix(), QStringLiteral("pdf"));
+        QCOMPARE(files->nameFilters(), QStringList { "Documents PDF (*.pdf)" });
+        QCOMPARE(QFileInfo(files->selectedFiles().value(0)).fileName(),
+            QStringLiteral("Fiche Albert 2026-12-10.pdf"));
+        QPrinter printer;
+        const auto print
+            = MakeSheetPrintDialog(nullptr, QStringLiteral("Imprimer la fiche"), printer);
+        QCOMPARE(print->windowTitle(), QStringLiteral("Imprimer la fiche"));
+        QCOMPARE(print->printer(), &printer);
+        QVERIFY(print->testOption(QAbstractPrintDialog::PrintToFile));
     }
 
     void titleFromExecutable_data()

@@ -1,8 +1,5 @@
-#include "DialogDriver.h"
+#include "ScriptedAnswers.h"
 #include "app/Readme.h"
-
-#include <QLabel>
-#include <QPushButton>
 
 class TestReadme : public QObject {
     Q_OBJECT
@@ -51,21 +48,34 @@ private slots:
         QCOMPARE(FindReadme(candidates), chosen < 0 ? QString() : candidates[chosen + 1]);
     }
 
-    // No guide anywhere: the user is told, instead of nothing happening.
-    void missingGuideIsNoticed()
+    // No guide anywhere, or no program to show one (the test platform has none): the user is
+    // told, instead of nothing happening.
+    void guideThatCannotBeShownIsNoticed_data()
     {
-        QWidget window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QString notice;
-        WhenDialogOpens([&](QWidget* dialog) {
-            notice = dialog->findChild<QLabel*>(QStringLiteral("Message"))->text();
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("Avertissement"));
-            dialog->findChild<QPushButton*>(QStringLiteral("OK"))->click();
-        });
-        OpenReadme(&window, { m_directory.filePath(QStringLiteral("Lisez-moi.pdf")) });
-        QCOMPARE(
-            notice, QStringLiteral("Le guide d'utilisation « Lisez-moi.pdf » est introuvable."));
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("aucun guide")
+            << false << "Le guide d'utilisation « Lisez-moi.pdf » est introuvable.";
+        QTest::newRow("aucun lecteur")
+            << true
+            << "Aucun programme n'a pu ouvrir le guide « Lisez-moi.pdf ». Installez un lecteur "
+               "de fichiers PDF.";
+    }
+    void guideThatCannotBeShownIsNoticed()
+    {
+        QFETCH(bool, present);
+        QFETCH(QString, notice);
+        const QString guide = m_directory.filePath(QStringLiteral("Lisez-moi.pdf"));
+        QFile::remove(guide);
+        if (present) {
+            QFile file(guide);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        ScriptedAnswers answers({ ClickButton(QStringLiteral("OK")) });
+        OpenReadme(nullptr, { guide });
+        QCOMPARE(answers.seen, QStringList { notice });
+        QCOMPARE(answers.boxes[0].kind, ScriptedAnswers::Box::Notice);
+        QCOMPARE(answers.boxes[0].buttons, DialogButtons(DialogButton::OK));
     }
 };
 

@@ -1,7 +1,5 @@
 #include "CivilDate.h"
 #include "controls/CalendarDateEdit.h"
-#include "conventions/DateConventions.h"
-#include "conventions/LocalClock.h"
 
 #include <QCalendarWidget>
 #include <QTextCharFormat>
@@ -10,10 +8,13 @@
 
 namespace {
 
+// A field as the window hands it its rules, today being 10 December 2026.
 std::unique_ptr<CalendarDateEdit> fieldWithPattern(const QString& pattern, QWidget* parent)
 {
-    dateConventions().DatePattern = pattern;
-    return std::make_unique<CalendarDateEdit>(parent);
+    auto field = std::make_unique<CalendarDateEdit>(parent);
+    field->setDateRules(DateFieldShapeOf(pattern), u'/', 50);
+    field->setToday([] { return date(2026, 12, 10); });
+    return field;
 }
 
 } // namespace
@@ -25,15 +26,12 @@ class TestCalendarDateEdit : public QObject {
 private slots:
     void initTestCase()
     {
-        dateConventions().DateDelimiter = u'/';
-        SetLocalClock([] { return std::chrono::year { 2026 } / 12 / 10; });
         m_window.resize(300, 100);
         m_window.show();
         QVERIFY(QTest::qWaitForWindowActive(&m_window));
     }
-    void cleanupTestCase() { SetLocalClock({}); }
 
-    void patternFixedAtCreation_data()
+    void shapeHandedByTheWindow_data()
     {
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("written");
@@ -60,13 +58,12 @@ private slots:
                               << ""
                               << "  /  /  ";
     }
-    void patternFixedAtCreation()
+    void shapeHandedByTheWindow()
     {
         QFETCH(QString, pattern);
         QFETCH(QString, written);
         QFETCH(QString, read);
         auto field = fieldWithPattern(pattern, &m_window);
-        dateConventions().DatePattern = QStringLiteral("dd/mm/yy"); // later changes do not matter
         field->setDateText(written);
         QCOMPARE(field->dateText(), read);
         QCOMPARE(field->text(), read);
@@ -159,6 +156,24 @@ private slots:
         QTest::keyClick(view, Qt::Key_Return);
         QTRY_VERIFY(!calendar->isVisible());
         QCOMPARE(field->dateText(), QStringLiteral("16/03/2024"));
+    }
+
+    // The delimiter and the window's year rule are the ones handed over.
+    void delimiterAndYearWindowHandedOver()
+    {
+        CalendarDateEdit field(&m_window);
+        field.setDateRules(DateFieldShapeOf(QStringLiteral("dd.mm.yyyy")), u'.', 30);
+        field.setToday([] { return date(2026, 12, 10); });
+        field.setDateText(QStringLiteral("29.02.96"));
+        QCOMPARE(field.text(), QStringLiteral("29.02.  96"));
+        // Window 30 in 2026: two-digit years run from 1996 to 2095.
+        QCOMPARE(field.date(), std::optional(date(1996, 2, 29)));
+        // After a change of the user's settings, texts are written and read with the new one.
+        field.setDelimiter(u'-');
+        QCOMPARE(field.dateText(), QStringLiteral("29-02-  96"));
+        QCOMPARE(field.date(), std::optional(date(1996, 2, 29)));
+        field.setDate(date(2001, 1, 5));
+        QCOMPARE(field.text(), QStringLiteral("05-01-2001"));
     }
 
     void calendarOpensOnTodayWithoutADate()

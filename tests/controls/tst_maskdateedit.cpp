@@ -1,5 +1,4 @@
 #include "controls/MaskDateEdit.h"
-#include "conventions/DateConventions.h"
 
 #include <QClipboard>
 #include <QtTest>
@@ -44,13 +43,14 @@ class TestMaskDateEdit : public QObject {
 private slots:
     void initTestCase()
     {
-        dateConventions().DateDelimiter = u'/';
         m_field = new MaskDateEdit(&m_window);
         m_other = new QLineEdit(&m_window);
         m_other->move(0, 40);
         m_window.show();
         QVERIFY(QTest::qWaitForWindowActive(&m_window));
     }
+
+    void cleanup() { m_field->setDelimiter(u'/'); }
 
     void init()
     {
@@ -170,18 +170,15 @@ private slots:
         QVERIFY(!m_field->isEditedByUser());
     }
 
-    void delimiterComesFromTheConventions()
+    void delimiterIsHandedOver()
     {
         m_field->setDateText(QStringLiteral("05/03/04"));
-        dateConventions().DateDelimiter = u'.';
-        m_field->refreshDelimiter();
+        m_field->setDelimiter(u'.');
         QCOMPARE(m_field->text(), QStringLiteral("05.03.04"));
         QCOMPARE(m_field->dateText(), QStringLiteral("05.03.04"));
         m_field->setCursorPosition(0);
         type(m_field, QStringLiteral("1."));
         QCOMPARE(m_field->cursorPosition(), 3);
-        dateConventions().DateDelimiter = u'/';
-        m_field->refreshDelimiter();
     }
 
     void escapeUndoesTheEditsSinceTheFocusCame()
