@@ -74,14 +74,21 @@ bool loaded(const TForm1& form)
     return form.isActiveWindow() && names->count() == kRecords && reference->date().has_value();
 }
 
+// As main() starts it.
+std::unique_ptr<TForm1> startProgram(QApplication& application)
+{
+    prepareApplication(application);
+    auto form = std::make_unique<TForm1>();
+    form->show();
+    form->activateWindow();
+    return form;
+}
+
 int runProgram(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    prepareApplication(application);
-    TForm1 form;
-    form.show();
-    form.activateWindow();
-    reportWhenReady([&form] { return loaded(form); });
+    const auto form = startProgram(application);
+    reportWhenReady([&form] { return loaded(*form); });
     return application.exec();
 }
 
@@ -168,10 +175,8 @@ QString decimal(double value, int decimals = 2)
 void measureOperations(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    prepareApplication(application);
-    TForm1 form;
-    form.show();
-    form.activateWindow();
+    const auto program = startProgram(application);
+    TForm1& form = *program;
     while (!loaded(form))
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     auto* names = form.findChild<NameComboBox*>(QStringLiteral("ComboBox1"));

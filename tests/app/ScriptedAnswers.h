@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PendingEvents.h"
 #include "app/Presenter.h"
 
 #include <QtTest>
@@ -122,14 +123,4 @@ inline ScriptedAnswers::Step SaveAs(const QString& file)
 inline ScriptedAnswers::Step CloseBox()
 {
     return [](const ScriptedAnswers::Box&) { return ScriptedAnswers::Answer {}; };
-}
-
-// Delivers every event already waiting, and those they post in turn, a bounded number of
-// rounds: whatever a queued handler would show has shown once it returns. No time passes.
-inline void DeliverPendingEvents()
-{
-    for (int round = 0; round < 10; ++round) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-    }
 }

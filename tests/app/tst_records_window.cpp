@@ -12,6 +12,7 @@ const Person kAlbert { QStringLiteral("Albert"), 6, QStringLiteral("15/06/20"),
 const Person kMaelle { QStringLiteral("Maëlle"), 10 };
 const QString kNotSaved = QStringLiteral("Les données n'ont pas été enregistrées !");
 const QString kNotDeleted = QStringLiteral("L'identité n'a pas été supprimée !");
+const QString kBlankDateError = QStringLiteral("'  /  /  ' n'est pas une date correcte.");
 const QString kDeleteQuestion
     = QStringLiteral("Êtes-vous sûr de vouloir supprimer cette identité ?");
 
@@ -420,6 +421,58 @@ private slots:
         QTRY_COMPARE(answers.seen, messages);
         QCOMPARE(window.steps()->itemIndex(), itemIndex);
         QCOMPARE(window.caption("Label2"), heading);
+    }
+
+    // The load ends with a calculation of its own: it runs when the step stays where the group
+    // starts, and its errors are reported, unlike those of the step's own calculation.
+    void loadEndsWithACalculation_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("promotionDate");
+        QTest::addColumn<QStringList>("dates");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("1er échelon : le groupe ne change pas")
+            << 1 << "31/08/00" << QStringList { "30/11/00", "30/11/00", "30/11/00" }
+            << QStringList {};
+        QTest::newRow("date impossible : l'erreur est dite")
+            << 6 << "31/02/20" << QStringList { "", "", "" }
+            << QStringList { "'31/02/20' n'est pas une date correcte." };
+    }
+    void loadEndsWithACalculation()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, promotionDate);
+        QFETCH(QStringList, dates);
+        QFETCH(QStringList, messages);
+        WindowFixture window({ Person { QStringLiteral("Albert"), step, promotionDate } });
+        std::vector<ScriptedAnswers::Step> steps;
+        for (int i = 0; i < messages.size(); ++i)
+            steps.push_back(ClickButton(QStringLiteral("OK")));
+        ScriptedAnswers answers(steps);
+        window.start();
+        DeliverPendingEvents();
+        QCOMPARE(answers.seen, messages);
+        QCOMPARE(window.promotionDates(), dates);
+        QCOMPARE(window.seniority(), (QStringList { "25", "3", "9", "25,275" }));
+    }
+
+    // The load fills the texts, then the reference date: a blank seniority start stops it
+    // there, with what it did before on show.
+    void blankSeniorityStartStopsTheLoadAtTheReferenceDate()
+    {
+        Person blank { QStringLiteral("Albert"), 6, QStringLiteral("15/06/20"),
+            QStringLiteral("  /  /  ") };
+        WindowFixture window({ blank });
+        ScriptedAnswers answers({ ClickButton(QStringLiteral("OK")) });
+        window.form().show();
+        QTRY_COMPARE(answers.seen, QStringList { kBlankDateError });
+        QCOMPARE(window.caption("Label2"), QStringLiteral("Vous êtes promouvable au 7e échelon"));
+        QCOMPARE(window.date("MaskEdit1"), QStringLiteral("15/06/20"));
+        QCOMPARE(
+            window.edit<CalendarDateEdit>("MaskEdit3")->dateText(), QStringLiteral("10/12/26"));
+        QCOMPARE(window.steps()->itemIndex(), 0);
+        QCOMPARE(window.promotionDates(), (QStringList { "", "", "" }));
+        QCOMPARE(window.names()->names(), QStringList { "Albert" });
     }
 
     void stepThatIsNotANumberStopsTheLoad()

@@ -1,3 +1,4 @@
+#include "PendingEvents.h"
 #include "controls/MaskDateEdit.h"
 
 #include <QClipboard>
@@ -232,8 +233,7 @@ private slots:
                 QTest::keyClick(m_field, Qt::Key_Return);
             else
                 m_other->setFocus(Qt::TabFocusReason);
-            QTest::qWait(1);
-            QCoreApplication::processEvents();
+            DeliverPendingEvents(); // leaving the field validates it once the focus has moved
             QCOMPARE(invalid.count(), refused ? 1 : 0);
             if (refused) {
                 QCOMPARE(QApplication::focusWidget(), m_field);
