@@ -46,6 +46,19 @@ QStringList appraisals(const RecordTable& table)
     return result;
 }
 
+// A data file of these records, and the table as the window loads it.
+RecordTable storedAndLoaded(const QStringList& records)
+{
+    std::vector<IdentityRecord> stored;
+    for (const QString& record : records)
+        stored.push_back(named(record));
+    WriteDataFile(stored);
+    RecordTable table;
+    if (!ReadDataFile(table))
+        QTest::qFail("fichier de données introuvable", __FILE__, __LINE__);
+    return table;
+}
+
 std::function<void(IdentityRecord&)> appraisal(const QString& text)
 {
     return [text](IdentityRecord& record) {
@@ -177,9 +190,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, failure);
         QFETCH(QString, message);
-        WriteDataFile(std::vector { named("Un"), named("Deux"), named("Trois") });
-        RecordTable table;
-        QVERIFY(ReadDataFile(table));
+        RecordTable table = storedAndLoaded({ "Un", "Deux", "Trois" });
         const RecordTable before = table;
         prepareFailure(failure);
         const QByteArray file = fileBytes();
@@ -228,9 +239,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, found);
         QFETCH(QStringList, names);
-        WriteDataFile(std::vector { named("Un"), named("Deux"), named("Trois") });
-        RecordTable table;
-        QVERIFY(ReadDataFile(table));
+        RecordTable table = storedAndLoaded({ "Un", "Deux", "Trois" });
         QCOMPARE(DeleteRecord(table, name), found);
         QCOMPARE(::names(table), names);
         RecordTable file;
@@ -240,9 +249,7 @@ private slots:
 
     void deletingTheLastRecordRemovesTheFile()
     {
-        WriteDataFile(std::vector { named("Seul") });
-        RecordTable table;
-        QVERIFY(ReadDataFile(table));
+        RecordTable table = storedAndLoaded({ "Seul" });
         QVERIFY(DeleteRecord(table, QStringLiteral("Seul")));
         QCOMPARE(table.count, 0);
         QVERIFY(!QFileInfo::exists(QString::fromLatin1(kDataFileName)));
@@ -275,12 +282,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, failure);
         QFETCH(QString, message);
-        std::vector<IdentityRecord> stored;
-        for (const QString& record : records)
-            stored.push_back(named(record));
-        WriteDataFile(stored);
-        RecordTable table;
-        QVERIFY(ReadDataFile(table));
+        RecordTable table = storedAndLoaded(records);
         prepareFailure(failure);
         try {
             DeleteRecord(table, name);
