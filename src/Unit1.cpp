@@ -15,11 +15,11 @@
 #include "records/RecordOperations.h"
 
 #include <QCloseEvent>
-
 #include <QDir>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
+
 #include <algorithm>
 
 namespace {
