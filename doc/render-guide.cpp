@@ -124,9 +124,14 @@ void keepHeadingsWithTheirText(QTextDocument& document)
              block = block.next()) {
             if (block.blockFormat().headingLevel() == 0)
                 continue;
+            // A heading right under it (a section's first subsection) goes with it.
+            QTextBlock last = block;
+            while (last.next().isValid() && last.next().blockFormat().headingLevel() > 0)
+                last = last.next();
             const QRectF box = document.documentLayout()->blockBoundingRect(block);
+            const qreal bottom = document.documentLayout()->blockBoundingRect(last).bottom();
             const qreal pageEnd = (std::floor(box.top() / page) + 1) * page;
-            if (box.bottom() + room > pageEnd && box.top() > pageEnd - page + room) {
+            if (bottom + room > pageEnd && box.top() > pageEnd - page + room) {
                 QTextBlockFormat format = block.blockFormat();
                 format.setTopMargin(format.topMargin() + pageEnd - box.top());
                 QTextCursor(block).setBlockFormat(format);
