@@ -7,8 +7,8 @@ namespace {
 // A validator judges typing and pasting only; setText() bypasses it.
 class TypingLimit : public QValidator {
 public:
-    explicit TypingLimit(const ResultEdit* edit)
-        : QValidator(const_cast<ResultEdit*>(edit))
+    explicit TypingLimit(ResultEdit* edit)
+        : QValidator(edit)
         , m_edit(edit)
     {
     }
